@@ -1,0 +1,57 @@
+// The rules of play.
+#include "puzzle.h"
+
+#include "ranking.h"
+
+namespace tessaro {
+
+std::string MoveCountCaption(std::int16_t moveCount)
+{
+    return std::to_string(moveCount);
+}
+
+void Puzzle::MovePiece(SquareIndex index)
+{
+    if (!IsLegalMove(index, state_.EmptySquare)) {
+        return;
+    }
+    const SquareIndex into = state_.EmptySquare;
+    board_.set(into, board_.at(index));
+    view_.showSquare(into, board_.at(into));
+    board_.set(index, kEmpty);
+    view_.showSquare(index, kEmpty);
+    // A 16-bit counter would wrap to a negative count; it stops at its limit instead.
+    if (state_.MoveCount < kMaxMoveCount) {
+        ++state_.MoveCount;
+    }
+    view_.showMoveCount(MoveCountCaption(state_.MoveCount));
+    state_.EmptySquare = index;
+}
+
+void Puzzle::GameWin()
+{
+    for (SquareIndex square = 1; square <= kKnightCount; ++square) {
+        if (!isOnTarget(square)) {
+            return;
+        }
+    }
+    if (state_.MoveCount < kFewestMoves) {
+        return;
+    }
+    state_.ResultLevel = ResultLevelFor(state_.MoveCount);
+    view_.showResults();
+    state_.GameOver = kTrue;
+}
+
+void Puzzle::InitNewGame()
+{
+    board_ = StartArrangement();
+    view_.showNewGame(board_);
+    state_.GameOver = kFalse;
+    state_.EmptySquare = board_.emptySquare();
+    state_.ResultLevel = 0;
+    state_.MoveCount = 0;
+    view_.showMoveCount(MoveCountCaption(state_.MoveCount));
+}
+
+}  // namespace tessaro

@@ -1,0 +1,59 @@
+// A BoardView that mirrors the board as a window would, so tests can see what was shown.
+#pragma once
+
+#include "boardview.h"
+#include "gamestate.h"
+
+#include <functional>
+#include <ostream>
+#include <string>
+
+namespace tessaro {
+
+// Readable failures: boards as their text form, state as its four variables.
+inline void PrintTo(const Arrangement& board, std::ostream* out) { *out << '"' << board.toString() << '"'; }
+inline void PrintTo(const GameState& s, std::ostream* out)
+{
+    *out << "{EmptySquare " << s.EmptySquare << ", MoveCount " << s.MoveCount << ", GameOver " << s.GameOver
+         << ", ResultLevel " << s.ResultLevel << '}';
+}
+
+}  // namespace tessaro
+
+namespace tessaro::testing {
+
+class RecordingView : public BoardView {
+public:
+    void showSquare(SquareIndex square, Knight knight) override
+    {
+        shown.set(square, knight);
+        ++squareUpdates;
+    }
+    void showNewGame(const Arrangement& board) override
+    {
+        shown = board;
+        ++newGames;
+    }
+    void showMoveCount(std::string_view text) override
+    {
+        caption = text;
+        ++captionUpdates;
+    }
+    void showResults() override
+    {
+        ++resultsShown;
+        if (whileResultsOpen) {
+            whileResultsOpen();
+        }
+    }
+
+    Arrangement shown;
+    std::string caption = "0";
+    int squareUpdates = 0;
+    int newGames = 0;
+    int captionUpdates = 0;
+    int resultsShown = 0;
+    std::function<void()> whileResultsOpen;
+};
+
+}  // namespace tessaro::testing
