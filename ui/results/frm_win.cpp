@@ -1,0 +1,73 @@
+// Loading of the results window and the showing of the result.
+#include "frm_win.h"
+
+#include "frm_win_form.h"
+#include "loadsoundfile.h"
+#include "module1.h"
+#include "programpaths.h"
+#include "ranking.h"
+#include "windowcentring.h"
+#include "windowsizing.h"
+
+namespace tessaro {
+
+namespace {
+
+QString FromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+frm_win::frm_win(Module1& state, QWidget* parent)
+    : frm_win(state, platform::ProgramDirectory(),
+              [&state](const QByteArray& data) { state.sound.PlaySoundData(data); }, parent)
+{
+}
+
+frm_win::frm_win(Module1& state, const QString& programDirectory, PlaySoundFunction playSound,
+                 QWidget* parent)
+    : QDialog(parent), state_(state), playSound_(std::move(playSound)), ui_(std::make_unique<Ui::frm_win>())
+{
+    ui_->setupUi(this);
+    connect(ui_->btn_OK, &QPushButton::clicked, this, &frm_win::btn_OK_Click);
+    Form_Load(programDirectory);
+}
+
+frm_win::~frm_win() = default;
+
+void frm_win::Form_Load(const QString& programDirectory)
+{
+    const platform::TwipsSize outer = platform::SizeFromClientRect(*this, {0, 0, 328, 209}, false);
+    ui_->btn_OK->move(129, 176);
+    ui_->lbl_rank->move(90, 116);
+    ui_->lbl_text->move(8, 138);
+    platform::CentreOnScreen(*this, outer);
+
+    // Both sounds are in memory before the window shows, so the result sound starts without
+    // waiting for the disk.
+    state_.SoundFolder = platform::SoundFolderPath(programDirectory);
+    LoadSoundFile(state_.SoundFolder + QStringLiteral("APPLAUS.WAV"), state_.ApplauseSound);
+    LoadSoundFile(state_.SoundFolder + QStringLiteral("CHEERS.WAV"), state_.CheersSound);
+
+    ShowResults();
+}
+
+void frm_win::ShowResults()
+{
+    const std::optional<Rank> rank = RankFor(state_.game.ResultLevel);
+    if (!rank) {
+        return;
+    }
+    playSound_(rank->sound == ResultSound::Cheers ? state_.CheersSound : state_.ApplauseSound);
+    ui_->lbl_rank->setText(FromView(rank->caption));
+    ui_->lbl_text->setText(FromView(rank->message));
+}
+
+void frm_win::btn_OK_Click()
+{
+    accept();
+}
+
+}  // namespace tessaro
