@@ -13,10 +13,11 @@ struct ScreenDpi {
 };
 
 // Qt 6 turns a desktop scale into a device pixel ratio and keeps the logical dots per inch at
-// 96: offscreen and under Xvfb alike, Qt 6.4 reports logical 96 with ratio 1.25 for
-// QT_FONT_DPI=120 (or QT_SCALE_FACTOR=1.25) and ratio 1.5 for QT_FONT_DPI=144 or
-// QT_SCALE_FACTOR=1.5. Logical dots per inch times the ratio therefore gives 120 for a 125 %
-// desktop, 144 for 150 % and 96 unscaled, the figures the classic display settings had.
+// 96. Qt 6.4, offscreen and under Xvfb alike, reports logical 96 with ratio 1.25 for
+// QT_FONT_DPI=120 or QT_SCALE_FACTOR=1.25, and ratio 1.5 for QT_FONT_DPI=144 or
+// QT_SCALE_FACTOR=1.5; a screen whose platform itself reports 144 dots per inch (the offscreen
+// plugin's screen configuration, as X11's Xft.dpi would) likewise reads logical 96, ratio 1.5. Logical dots per inch times the ratio thus
+// gives 120 for a 125 % desktop, 144 for 150 % and 96 unscaled, as the classic settings did.
 ScreenDpi DotsPerInch(const QScreen& screen);
 ScreenDpi DotsPerInch(const QWidget& window);
 

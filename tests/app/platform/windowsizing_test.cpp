@@ -76,10 +76,24 @@ private slots:
         QVERIFY(window.height() >= 300);
     }
 
+    void mainWindowGetsTheClientBelowItsMenuBar_data()
+    {
+        QTest::addColumn<int>("menuPointSize");
+        QTest::newRow("default menu font") << 0;
+        // A menu bar well taller than the classic 19 pixels must still leave 440 below it.
+        QTest::newRow("large menu font") << 24;
+    }
+
     void mainWindowGetsTheClientBelowItsMenuBar()
     {
+        QFETCH(int, menuPointSize);
         QMainWindow window;
         BuildBoardMenus(window);
+        if (menuPointSize > 0) {
+            QFont font = window.menuBar()->font();
+            font.setPointSize(menuPointSize);
+            window.menuBar()->setFont(font);
+        }
         const TwipsSize outer = SizeFromClientRect(window, {0, 0, 439, 439}, true);
 
         QCOMPARE(outer.width, TwipsFor(446));
@@ -89,6 +103,9 @@ private slots:
         QCOMPARE(window.centralWidget()->geometry().size(), QSize(440, 440));
         QCOMPARE(window.centralWidget()->geometry().top(), window.menuBar()->geometry().bottom() + 1);
         QCOMPARE(window.minimumSize(), window.maximumSize());
+        if (menuPointSize > 0) {
+            QVERIFY(window.menuBar()->height() > 30);
+        }
     }
 
     void mainWindowWithoutMenuBarIsSizedLikeAnyWindow()
