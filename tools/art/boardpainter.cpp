@@ -155,11 +155,11 @@ void paintTitle(QPainter &painter, const ArtFonts &fonts)
     QPainterPath title;
     title.addText(0, 0, fonts.serif(24, true), "Tessaro");
     const QRectF bounds = title.boundingRect();
-    title.translate(22 - bounds.left(), 407 - bounds.bottom());
+    title.translate(69 - bounds.center().x(), 378 - bounds.bottom());
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 110));
     painter.drawPath(title.translated(1.2, 1.5));
-    QLinearGradient gold(0, 386, 0, 408);
+    QLinearGradient gold(0, 358, 0, 379);
     gold.setColorAt(0, QColor(Palette::gold).lighter(130));
     gold.setColorAt(1, QColor(Palette::goldDark));
     painter.setBrush(gold);

@@ -8,7 +8,7 @@ namespace {
 QPainterPath hand()
 {
     const qreal tipX = CursorPainter::hotSpot.x() + 0.5;
-    const qreal tipY = CursorPainter::hotSpot.y();
+    const qreal tipY = CursorPainter::hotSpot.y() + 0.7;
     QPainterPath path;
     path.addRoundedRect(QRectF(tipX - 2.8, tipY, 5.6, 14), 2.8, 2.8);           // index finger
     path.addRoundedRect(QRectF(tipX + 2.6, tipY + 7, 4.8, 9), 2.4, 2.4);        // middle
@@ -28,7 +28,7 @@ QPainterPath hand()
 QPainterPath creases()
 {
     const qreal tipX = CursorPainter::hotSpot.x() + 0.5;
-    const qreal tipY = CursorPainter::hotSpot.y();
+    const qreal tipY = CursorPainter::hotSpot.y() + 0.7;
     QPainterPath path;
     for (const qreal x : {tipX + 2.6, tipX + 7.2, tipX + 11.6}) {
         path.moveTo(x, tipY + 11);

@@ -31,15 +31,15 @@ clear_gif() {
 mkdir -p "$pictures" "$icons" "$root/data/SOUND"
 for suffix in "" "@2x"; do
     opaque_gif "board$suffix" 256 dither
-    opaque_gif "overlay$suffix" 64 dither
+    opaque_gif "overlay$suffix" 64 plain
     opaque_gif "splash$suffix" 256 dither
-    opaque_gif "results$suffix" 64 dither
+    opaque_gif "results$suffix" 64 plain
     opaque_gif "rules$suffix" 256 plain
     for number in 01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24; do
         clear_gif "knight$number$suffix" 32
     done
     clear_gif "blank$suffix" 16
-    convert "$work/logo$suffix.png" -alpha off +dither -colors 256 -type Palette \
+    convert "$work/logo$suffix.png" -alpha off +dither -colors 256 -type Palette -compress none \
         "BMP3:$pictures/logo$suffix.bmp"
     convert "$work/dragicon$suffix.png" -strip -define png:exclude-chunks=date,time \
         "PNG8:$pictures/dragicon$suffix.png"

@@ -98,7 +98,7 @@ void paintKnight(QPainter &painter, const KnightPainter &knightPainter)
     painter.save();
     painter.translate(178, 0);
     painter.scale(-1, 1);
-    knightPainter.paint(painter, QRectF(8, 140, 150, 150), 0);
+    knightPainter.paint(painter, QRectF(8, 128, 140, 140), 0);
     painter.restore();
 }
 
