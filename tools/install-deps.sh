@@ -9,7 +9,7 @@ packages=(
     fonts-dejavu-core
     xvfb xauth xdotool x11-utils imagemagick
     pulseaudio pulseaudio-utils sox
-    strace desktop-file-utils appstream
+    libx11-dev strace desktop-file-utils appstream
 )
 
 missing=()

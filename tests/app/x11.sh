@@ -1,0 +1,90 @@
+# Shared helpers for the tests that run the real game in an X server (Xvfb) with real X input (xdotool).
+# Source it; it starts a private Xvfb and stops it, and everything it started, on exit.
+
+set -euo pipefail
+
+: "${TESSARO:?path of the tessaro executable}"
+: "${X11_CLOSE:?path of the x11_close helper}"
+: "${SHOTS:=$(mktemp -d)}"
+mkdir -p "$SHOTS"
+
+x11_start() {
+    local display
+    for display in $(seq 90 140); do
+        [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
+        Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        XVFB_PID=$!
+        export DISPLAY=":$display"
+        for _ in $(seq 100); do
+            xdpyinfo >/dev/null 2>&1 && return 0
+            kill -0 "$XVFB_PID" 2>/dev/null || break
+            sleep 0.1
+        done
+    done
+    echo "could not start Xvfb" >&2
+    return 1
+}
+
+x11_stop() {
+    [ -n "${GAME_PID:-}" ] && kill "$GAME_PID" 2>/dev/null || true
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+    wait 2>/dev/null || true
+}
+trap x11_stop EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    shot "failure"
+    exit 1
+}
+
+# Starts the game in the background; its output goes to $GAME_LOG.
+game_start() {
+    GAME_LOG=$(mktemp)
+    env "$@" "$TESSARO" >"$GAME_LOG" 2>&1 &
+    GAME_PID=$!
+}
+
+# Waits for the game to end and checks its exit status.
+game_expect_exit() {
+    local want=$1 status=0
+    for _ in $(seq 300); do
+        kill -0 "$GAME_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$GAME_PID" 2>/dev/null && fail "the game did not end"
+    wait "$GAME_PID" || status=$?
+    GAME_PID=""
+    [ "$status" -eq "$want" ] || { cat "$GAME_LOG" >&2; fail "exit status $status, expected $want"; }
+}
+
+# The id of the visible window whose title is exactly $1, waiting up to 30 s for it.
+window_named() {
+    local id
+    for _ in $(seq 300); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -n 1 || true)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    fail "no window \"$1\""
+}
+
+window_gone() {
+    for _ in $(seq 300); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    fail "window \"$1\" is still there"
+}
+
+# A real click at (x, y) inside a window, with the pointer moved there first.
+click_at() {
+    xdotool mousemove --window "$1" "$2" "$3"
+    sleep 0.05
+    xdotool click 1
+    sleep 0.05
+}
+
+shot() {
+    import -window root "$SHOTS/$1.png" 2>/dev/null || true
+}

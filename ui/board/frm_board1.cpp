@@ -1,0 +1,231 @@
+// The board window.
+#include "frm_board1.h"
+
+#include "displaycheck.h"
+#include "dragcursor.h"
+#include "focusring.h"
+#include "frm_help.h"
+#include "frm_win.h"
+#include "programpaths.h"
+#include "squaregesture.h"
+#include "ui_frm_board1.h"
+#include "windowcentring.h"
+#include "windowsizing.h"
+
+#include <QFileInfo>
+#include <QIcon>
+#include <QImageReader>
+#include <QMouseEvent>
+
+namespace tessaro {
+namespace {
+
+std::unique_ptr<Ui::frm_board1> SetUpForm(QMainWindow* window)
+{
+    auto ui = std::make_unique<Ui::frm_board1>();
+    ui->setupUi(window);
+    return ui;
+}
+
+QIcon LoadIcon(const QString& path)
+{
+    QImageReader reader(path);
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        throw IconLoadError(QStringLiteral("Tessaro cannot start: the icon file \"%1\" could not be loaded (%2).")
+                                .arg(QFileInfo(path).absoluteFilePath(), reader.errorString())
+                                .toStdString());
+    }
+    QIcon icon(path);
+    return icon.isNull() ? QIcon(QPixmap::fromImage(image)) : icon;
+}
+
+QString AccessibleNameOf(SquareIndex square, Knight knight)
+{
+    return knight == kEmpty ? QStringLiteral("Empty square %1").arg(square)
+                            : QStringLiteral("Knight %1 on square %2").arg(knight).arg(square);
+}
+
+}  // namespace
+
+frm_board1::frm_board1(Module1& state, const QString& programDirectory, QWidget* parent)
+    : QMainWindow(parent),
+      state_(state),
+      programDirectory_(programDirectory),
+      ui_(SetUpForm(this)),
+      img_bird_(*this, QStringLiteral("img_bird")),
+      img_source_(*this, QStringLiteral("img_source")),
+      gesture_(new SquareGesture(this)),
+      puzzle_(state.game, *this)
+{
+    Form_Load();
+}
+
+frm_board1::~frm_board1() = default;
+
+void frm_board1::Form_Load()
+{
+    const platform::TwipsSize outer = platform::SizeFromClientRect(*this, {0, 0, 439, 439}, true);
+
+    auto* focusRing = new FocusRing(ui_->centralwidget);
+    for (const auto& [index, square] : img_bird_) {
+        square->resize(kCellPixels, kCellPixels);
+        square->setFrameShape(QFrame::NoFrame);
+        square->setPixmap(ui_->img_blank->pixmap());
+        square->setAccessibleName(AccessibleNameOf(index, kEmpty));
+        gesture_->watch(index, square);
+        focusRing->watch(square);
+    }
+    for (const auto& [index, square] : img_bird_) {
+        const PixelPosition at = PixelPositionOf(index);
+        square->move(at.left, at.top);
+    }
+    connect(gesture_, &SquareGesture::clicked, this, &frm_board1::img_bird_DragDrop);
+
+    ui_->img_overlay->hide();
+    ui_->img_overlay->move(0, 0);
+    ui_->img_overlay->lower();
+    ui_->img_background->lower();  // the board artwork stays behind everything, the overlay included
+    for (const auto& [index, source] : img_source_) {
+        source->hide();
+        source->resize(kCellPixels, kCellPixels);
+    }
+    ui_->lbl_moves->move(402, 11);
+    ui_->lbl_moves->show();
+    ui_->btn_view->setGeometry(330, 391, 91, 31);
+    ui_->btn_view->hide();
+    ui_->btn_view->setFocusPolicy(Qt::NoFocus);  // the target view has no keyboard action
+    ui_->btn_view->installEventFilter(this);
+    ui_->lbl_splash->setGeometry(1, 1, 0, 0);
+    dragCursor_ = layouts::DragCursorOf(*ui_->lbl_splash);
+
+    setWindowIcon(QIcon());
+    setWindowIcon(LoadIcon(platform::ProgramFilePath(programDirectory_, QStringLiteral("SOUND/tessaro.ico"))));
+    platform::CentreOnScreen(*this, outer);
+
+    connect(ui_->mnu_puz1, &QAction::triggered, this, &frm_board1::mnu_puz1_Click);
+    connect(ui_->mnu_exit, &QAction::triggered, this, &frm_board1::mnu_exit_Click);
+    connect(ui_->mnu_rules, &QAction::triggered, this, &frm_board1::mnu_rules_Click);
+    connect(ui_->mnu_about, &QAction::triggered, this, &frm_board1::mnu_about_Click);
+
+    loaded_ = platform::DisplayCheck(this);
+    if (!loaded_) {
+        close();
+    }
+}
+
+void frm_board1::InitNewGame()
+{
+    puzzle_.InitNewGame();
+}
+
+void frm_board1::MovePiece(SquareIndex index)
+{
+    puzzle_.MovePiece(index);
+}
+
+void frm_board1::GameWin()
+{
+    puzzle_.GameWin();
+}
+
+void frm_board1::img_bird_DragDrop(SquareIndex index)
+{
+    if (state_.game.GameOver == kTrue || puzzle_.content(index) == kEmpty) {
+        return;
+    }
+    MovePiece(index);
+    GameWin();
+}
+
+bool frm_board1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui_->btn_view) {
+        // Any mouse button; the button keeps the pointer until the release.
+        if (event->type() == QEvent::MouseButtonPress) {
+            btn_view_MouseDown();
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            btn_view_MouseUp();
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frm_board1::btn_view_MouseDown()
+{
+    img_bird_[25]->hide();
+    ui_->img_overlay->raise();
+    ui_->img_overlay->show();
+}
+
+void frm_board1::btn_view_MouseUp()
+{
+    ui_->img_overlay->hide();
+    ui_->img_overlay->lower();
+    ui_->img_background->lower();
+    img_bird_[25]->show();
+}
+
+void frm_board1::mnu_puz1_Click()
+{
+    InitNewGame();
+}
+
+void frm_board1::mnu_exit_Click()
+{
+    close();
+}
+
+void frm_board1::mnu_rules_Click()
+{
+    showHelp(kHelpTopicRules);
+}
+
+void frm_board1::mnu_about_Click()
+{
+    showHelp(kHelpTopicAbout);
+}
+
+void frm_board1::showHelp(std::int16_t topic)
+{
+    state_.HelpTopic = topic;
+    frm_help help(state_, programDirectory_, this);
+    help.exec();
+}
+
+void frm_board1::showSquare(SquareIndex square, Knight knight)
+{
+    QLabel* control = img_bird_[square];
+    control->setPixmap(knight == kEmpty ? ui_->img_blank->pixmap() : img_source_[knight]->pixmap());
+    control->setAccessibleName(AccessibleNameOf(square, knight));
+    if (knight == kEmpty) {
+        control->unsetCursor();
+    } else {
+        control->setCursor(dragCursor_);
+    }
+}
+
+void frm_board1::showNewGame(const Arrangement& board)
+{
+    // The whole board changes in one step: nothing is painted until every square is set.
+    ui_->centralwidget->setUpdatesEnabled(false);
+    for (SquareIndex square = 1; square <= kSquareCount; ++square) {
+        showSquare(square, board.at(square));
+    }
+    ui_->centralwidget->setUpdatesEnabled(true);
+    ui_->btn_view->show();
+}
+
+void frm_board1::showMoveCount(std::string_view caption)
+{
+    ui_->lbl_moves->setText(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+}
+
+void frm_board1::showResults()
+{
+    frm_win results(
+        state_, programDirectory_, [this](const QByteArray& sound) { state_.sound.PlaySoundData(sound); }, this);
+    results.exec();
+}
+
+}  // namespace tessaro

@@ -1,0 +1,80 @@
+// The board window: the 25 squares, the move counter, the target view and the menus.
+#pragma once
+
+#include "boardview.h"
+#include "controlarray.h"
+#include "module1.h"
+#include "puzzle.h"
+
+#include <QCursor>
+#include <QMainWindow>
+#include <QString>
+
+#include <memory>
+#include <stdexcept>
+
+class QLabel;
+
+namespace Ui {
+class frm_board1;
+}
+
+namespace tessaro {
+
+class SquareGesture;
+
+// The window's icon could not be loaded: the game cannot start without it.
+class IconLoadError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class frm_board1 : public QMainWindow, private BoardView {
+    Q_OBJECT
+
+public:
+    // Loads the window hidden (Form_Load). Throws IconLoadError when the icon file cannot be read.
+    explicit frm_board1(Module1& state, const QString& programDirectory, QWidget* parent = nullptr);
+    ~frm_board1() override;
+
+    // False when the display check failed while loading; the window has then unloaded itself.
+    bool loaded() const { return loaded_; }
+
+    const Puzzle& puzzle() const { return puzzle_; }
+
+    void InitNewGame();
+    void MovePiece(SquareIndex index);
+    void GameWin();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Form_Load();
+    void img_bird_DragDrop(SquareIndex index);
+    void btn_view_MouseDown();
+    void btn_view_MouseUp();
+    void mnu_puz1_Click();
+    void mnu_exit_Click();
+    void mnu_rules_Click();
+    void mnu_about_Click();
+    void showHelp(std::int16_t topic);
+
+    // BoardView
+    void showSquare(SquareIndex square, Knight knight) override;
+    void showNewGame(const Arrangement& board) override;
+    void showMoveCount(std::string_view caption) override;
+    void showResults() override;
+
+    Module1& state_;
+    QString programDirectory_;
+    std::unique_ptr<Ui::frm_board1> ui_;
+    layouts::ControlArray<QLabel> img_bird_;
+    layouts::ControlArray<QLabel> img_source_;
+    SquareGesture* gesture_;
+    QCursor dragCursor_;
+    Puzzle puzzle_;
+    bool loaded_ = false;
+};
+
+}  // namespace tessaro

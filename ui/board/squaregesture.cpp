@@ -1,0 +1,112 @@
+// Mouse and keyboard input on the board's squares.
+#include "squaregesture.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWidget>
+
+#include <cstdlib>
+
+namespace tessaro {
+namespace {
+
+struct Step {
+    int columns;
+    int rows;
+};
+
+Step StepFor(int key)
+{
+    switch (key) {
+    case Qt::Key_Left: return {-1, 0};
+    case Qt::Key_Right: return {1, 0};
+    case Qt::Key_Up: return {0, -1};
+    case Qt::Key_Down: return {0, 1};
+    default: return {0, 0};
+    }
+}
+
+// The closest square that lies in the step's direction, preferring the straight line.
+SquareIndex NeighbourOf(SquareIndex from, Step step)
+{
+    const Cell origin = CellOf(from);
+    SquareIndex best = kNoSquare;
+    int bestScore = 0;
+    for (SquareIndex square = 1; square <= kSquareCount; ++square) {
+        const Cell cell = CellOf(square);
+        const int along = (cell.column - origin.column) * step.columns + (cell.row - origin.row) * step.rows;
+        const int across = std::abs((cell.column - origin.column) * step.rows) +
+                           std::abs((cell.row - origin.row) * step.columns);
+        if (along <= 0) {
+            continue;
+        }
+        const int score = along + 2 * across;
+        if (best == kNoSquare || score < bestScore) {
+            best = square;
+            bestScore = score;
+        }
+    }
+    return best;
+}
+
+}  // namespace
+
+void SquareGesture::watch(SquareIndex square, QWidget* control)
+{
+    squares_[control] = square;
+    controls_[square] = control;
+    control->setFocusPolicy(Qt::TabFocus);
+    control->installEventFilter(this);
+}
+
+bool SquareGesture::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto found = squares_.find(watched);
+    if (found == squares_.end()) {
+        return false;
+    }
+    const SquareIndex square = found->second;
+    auto* control = static_cast<QWidget*>(watched);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        pressed_ = mouse->button() == Qt::LeftButton ? square : kNoSquare;
+        return true;
+    }
+    case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        // Qt keeps sending the release to the pressed square, wherever the pointer went meanwhile.
+        const bool overSquare = control->rect().contains(mouse->position().toPoint());
+        const bool click = mouse->button() == Qt::LeftButton && pressed_ == square && overSquare;
+        pressed_ = kNoSquare;
+        if (click) {
+            emit clicked(square);
+        }
+        return true;
+    }
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Space || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            emit clicked(square);
+            return true;
+        }
+        if (StepFor(key->key()).columns != 0 || StepFor(key->key()).rows != 0) {
+            moveFocus(square, key->key());
+            return true;
+        }
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+void SquareGesture::moveFocus(SquareIndex from, int key)
+{
+    const SquareIndex next = NeighbourOf(from, StepFor(key));
+    if (next != kNoSquare) {
+        controls_.at(next)->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+}  // namespace tessaro

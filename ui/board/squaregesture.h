@@ -1,0 +1,40 @@
+// Turns mouse and keyboard input on the square controls into clicks on a square.
+#pragma once
+
+#include "board.h"
+
+#include <QObject>
+
+#include <map>
+
+class QLabel;
+class QWidget;
+
+namespace tessaro {
+
+// A click is a press and a release of the left button over the same square; releasing over any
+// other place is no click. Arrow keys move the keyboard focus to the nearest square that way,
+// Space and Enter click the focused square.
+class SquareGesture : public QObject {
+    Q_OBJECT
+
+public:
+    explicit SquareGesture(QObject* parent = nullptr) : QObject(parent) {}
+
+    void watch(SquareIndex square, QWidget* control);
+
+signals:
+    void clicked(SquareIndex square);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void moveFocus(SquareIndex from, int key);
+
+    std::map<QObject*, SquareIndex> squares_;
+    std::map<SquareIndex, QWidget*> controls_;
+    SquareIndex pressed_ = kNoSquare;
+};
+
+}  // namespace tessaro
