@@ -65,9 +65,3 @@ TEST(TwipsToPixels, bringsBackTheWholePixelsOfStoredTwipsAtEveryDotsPerInch)
         EXPECT_EQ(TwipsToPixels(size.height, dpi), 484) << dpi;
     }
 }
-
-TEST(PixelsToTwips, usesTheFractionalTwipsPerPixel)
-{
-    EXPECT_DOUBLE_EQ(PixelsToTwips(110.0, 110), 1440.0);
-    EXPECT_DOUBLE_EQ(PixelsToTwips(800.0, 96), 12000.0);
-}

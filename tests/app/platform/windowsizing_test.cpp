@@ -69,13 +69,6 @@ private slots:
         QCOMPARE(window.maximumSize(), clientSize);
     }
 
-    void menuFlagWithoutMenuBarLeavesRoomForTheHelpButtonsAndText()
-    {
-        QDialog window;
-        SizeFromClientRect(window, {0, 0, 440, 280}, true);
-        QVERIFY(window.height() >= 300);
-    }
-
     void mainWindowGetsTheClientBelowItsMenuBar_data()
     {
         QTest::addColumn<int>("menuPointSize");
@@ -106,16 +99,6 @@ private slots:
         if (menuPointSize > 0) {
             QVERIFY(window.menuBar()->height() > 30);
         }
-    }
-
-    void mainWindowWithoutMenuBarIsSizedLikeAnyWindow()
-    {
-        QMainWindow window;
-        window.setCentralWidget(new QWidget);
-        SizeFromClientRect(window, {0, 0, 424, 421}, false);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.centralWidget()->geometry().size(), QSize(425, 422));
     }
 
     void hiddenMenuBarTakesNoRoom()
