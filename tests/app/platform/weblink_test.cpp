@@ -1,4 +1,4 @@
-// Opening web addresses goes through the desktop's URL handlers, and only for web addresses.
+// Opening web addresses and local pages goes through the desktop's URL handlers, nothing else.
 #include <QDesktopServices>
 #include <QList>
 #include <QTest>
@@ -37,32 +37,33 @@ private slots:
         }
     }
 
-    void webAddressIsHandedToTheDesktopAndSucceeds_data()
+    void webAddressOrLocalPageIsHandedToTheDesktopAndSucceeds_data()
     {
         QTest::addColumn<QUrl>("url");
         QTest::newRow("https") << QUrl(QStringLiteral("https://www.example.com/tessaro/"));
         QTest::newRow("http") << QUrl(QStringLiteral("http://www.example.com"));
+        QTest::newRow("local page") << QUrl::fromLocalFile(QStringLiteral("/opt/tessaro/orvane.html"));
     }
 
-    void webAddressIsHandedToTheDesktopAndSucceeds()
+    void webAddressOrLocalPageIsHandedToTheDesktopAndSucceeds()
     {
         QFETCH(QUrl, url);
         QVERIFY(OpenWebAddress(url));
         QCOMPARE(recorder_.opened, QList<QUrl>{url});
     }
 
-    void anythingButAWebAddressFailsWithoutReachingTheDesktop_data()
+    void anythingElseFailsWithoutReachingTheDesktop_data()
     {
         QTest::addColumn<QUrl>("url");
         QTest::newRow("empty") << QUrl();
-        QTest::newRow("local file") << QUrl::fromLocalFile(QStringLiteral("/bin/sh"));
+        QTest::newRow("file without path") << QUrl(QStringLiteral("file:"));
         QTest::newRow("ftp") << QUrl(QStringLiteral("ftp://www.example.com/"));
         QTest::newRow("mail") << QUrl(QStringLiteral("mailto:maker@example.com"));
         QTest::newRow("no host") << QUrl(QStringLiteral("https:///path"));
         QTest::newRow("relative") << QUrl(QStringLiteral("www.example.com"));
     }
 
-    void anythingButAWebAddressFailsWithoutReachingTheDesktop()
+    void anythingElseFailsWithoutReachingTheDesktop()
     {
         QFETCH(QUrl, url);
         QVERIFY(!OpenWebAddress(url));
