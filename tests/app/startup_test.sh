@@ -17,7 +17,7 @@ board=$(window_named "Tessaro")
 window_gone "Tessaro - an Orvane puzzle"
 sleep 0.3
 shot board
-xdotool key --window "$board" alt+f
+key_to "$board" alt+f
 sleep 0.3
 shot file-menu
 xdotool key Escape
@@ -36,7 +36,7 @@ message=$(window_named "Tessaro")
 sleep 0.3
 shot large-fonts
 xdotool search --onlyvisible --name "^Tessaro - an Orvane puzzle\$" >/dev/null 2>&1 && fail "splash shown on a large-fonts display"
-xdotool key --window "$message" Return
+key_to "$message" Return
 game_expect_exit 0
 
 # 144 dots per inch starts normally.
@@ -53,7 +53,7 @@ rm "$broken/SOUND/tessaro.ico"
 TESSARO="$broken/tessaro" game_start
 message=$(window_named "Tessaro")
 shot missing-icon
-xdotool key --window "$message" Return
+key_to "$message" Return
 game_expect_exit 1
 grep -q "SOUND/tessaro.ico" "$GAME_LOG" || fail "the error does not name the icon file"
 rm -rf "$broken"

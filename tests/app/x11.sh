@@ -88,3 +88,13 @@ click_at() {
 shot() {
     import -window root "$SHOTS/$1.png" 2>/dev/null || true
 }
+
+# Real key presses in a window, given the focus first (there is no window manager to give it).
+key_to() {
+    local window=$1
+    shift
+    xdotool windowfocus --sync "$window" 2>/dev/null || true
+    sleep 0.1
+    xdotool key "$@"
+    sleep 0.1
+}
