@@ -10,18 +10,20 @@ QPainterPath hand()
     const qreal tipX = CursorPainter::hotSpot.x() + 0.5;
     const qreal tipY = CursorPainter::hotSpot.y() + 0.7;
     QPainterPath path;
-    path.addRoundedRect(QRectF(tipX - 2.8, tipY, 5.6, 14), 2.8, 2.8);           // index finger
-    path.addRoundedRect(QRectF(tipX + 2.6, tipY + 7, 4.8, 9), 2.4, 2.4);        // middle
-    path.addRoundedRect(QRectF(tipX + 7.2, tipY + 8.5, 4.6, 8), 2.3, 2.3);      // ring
-    path.addRoundedRect(QRectF(tipX + 11.6, tipY + 10, 4.2, 7), 2.1, 2.1);      // little
+    // Overlapping parts must merge into one outline, not cut holes in each other.
+    path.setFillRule(Qt::WindingFill);
+    path.addRoundedRect(QRectF(tipX - 3, tipY, 6, 15), 3, 3);                  // index finger
+    path.addRoundedRect(QRectF(tipX + 3, tipY + 6, 5, 10), 2.5, 2.5);          // middle
+    path.addRoundedRect(QRectF(tipX + 8, tipY + 7.5, 4.5, 9), 2.25, 2.25);     // ring
+    path.addRoundedRect(QRectF(tipX + 12.5, tipY + 9.5, 4, 7.5), 2, 2);        // little
     QPainterPath thumb;
-    thumb.moveTo(tipX - 2.6, tipY + 12);
+    thumb.moveTo(tipX - 2.5, tipY + 12.5);
     thumb.lineTo(tipX - 6.5, tipY + 9.5);
-    thumb.cubicTo(tipX - 9, tipY + 8.5, tipX - 10.5, tipY + 11, tipX - 8.5, tipY + 13);
-    thumb.lineTo(tipX - 3, tipY + 19);
+    thumb.cubicTo(tipX - 9, tipY + 8, tipX - 10.5, tipY + 11, tipX - 8.5, tipY + 13);
+    thumb.lineTo(tipX - 3.5, tipY + 19);
     thumb.closeSubpath();
     path.addPath(thumb);
-    path.addRoundedRect(QRectF(tipX - 5.5, tipY + 12, 21.3, 10.5), 4.5, 4.5);   // palm
+    path.addRoundedRect(QRectF(tipX - 5, tipY + 12, 21.5, 9.5), 4, 4);         // palm
     return path.simplified();
 }
 
@@ -30,9 +32,9 @@ QPainterPath creases()
     const qreal tipX = CursorPainter::hotSpot.x() + 0.5;
     const qreal tipY = CursorPainter::hotSpot.y() + 0.7;
     QPainterPath path;
-    for (const qreal x : {tipX + 2.6, tipX + 7.2, tipX + 11.6}) {
-        path.moveTo(x, tipY + 11);
-        path.lineTo(x, tipY + 14.5);
+    for (const qreal x : {tipX + 3, tipX + 8, tipX + 12.5}) {
+        path.moveTo(x, tipY + 9.5);
+        path.lineTo(x, tipY + 13.5);
     }
     return path;
 }

@@ -20,12 +20,12 @@ void mapToBox(QPainter &painter, const QRectF &box)
 QPainterPath numberPath(const ArtFonts &fonts, int number)
 {
     const QString text = QString::number(number);
-    const QFont font = fonts.sans(31, true);
+    const QFont font = fonts.sans(34, true);
     QPainterPath path;
     path.addText(0, 0, font, text);
     const QRectF bounds = path.boundingRect();
     // Two digits must stay inside the neck, so wide numbers are narrowed a little.
-    const qreal maxWidth = 38;
+    const qreal maxWidth = 42;
     const qreal squeeze = bounds.width() > maxWidth ? maxWidth / bounds.width() : 1.0;
     QTransform transform;
     const QPointF centre = KnightShape::numberCentre();

@@ -1,13 +1,12 @@
 // The outline of our knight's head.
 #include "knightshape.h"
 
-namespace {
-QPainterPath head()
+QPainterPath KnightShape::silhouette()
 {
     QPainterPath path;
-    path.moveTo(27, 86);
-    path.cubicTo(27, 76, 33, 68, 43, 61);    // chest up to the throat
-    path.cubicTo(38, 60, 31, 62, 25, 64);    // under the jaw
+    path.moveTo(19, 95);
+    path.cubicTo(19, 80, 26, 71, 36, 65);    // chest up to the throat
+    path.cubicTo(32, 64.5, 28, 65, 24, 65);  // under the jaw
     path.cubicTo(18, 66, 12, 64, 10, 59);    // chin and lips
     path.cubicTo(8, 55, 8, 50, 12, 46);      // muzzle
     path.cubicTo(19, 37, 28, 27, 38, 20);    // bridge of the nose
@@ -15,22 +14,10 @@ QPainterPath head()
     path.lineTo(54, 2);                      // ear
     path.cubicTo(58, 5, 61, 9, 63, 13);
     path.cubicTo(79, 18, 90, 36, 88, 57);    // back of the head and mane
-    path.cubicTo(87, 70, 83, 79, 81, 86);    // back of the neck
+    path.cubicTo(87, 72, 86, 84, 89, 95);    // back of the neck
+    path.cubicTo(66, 91.5, 42, 91.5, 19, 95); // where the bust is cut
     path.closeSubpath();
     return path;
-}
-
-QPainterPath plinth()
-{
-    QPainterPath path;
-    path.addRoundedRect(QRectF(17, 83, 70, 14), 4, 4);
-    return path;
-}
-}
-
-QPainterPath KnightShape::silhouette()
-{
-    return head().united(plinth()).simplified();
 }
 
 QPainterPath KnightShape::detailLines()
@@ -43,12 +30,11 @@ QPainterPath KnightShape::detailLines()
     path.cubicTo(79, 30, 80, 35, 77, 39);
     path.moveTo(79, 37);
     path.cubicTo(84, 43, 84, 48, 81, 51);
+    path.moveTo(82, 51);
+    path.cubicTo(85, 56, 85, 60, 82, 63);
     // Mouth.
     path.moveTo(10.5, 57);
     path.cubicTo(14, 58, 17, 58, 20, 56.5);
-    // Collar above the plinth.
-    path.moveTo(23, 83);
-    path.lineTo(81, 83);
     return path;
 }
 
@@ -62,5 +48,5 @@ QPainterPath KnightShape::features()
 
 QPointF KnightShape::numberCentre()
 {
-    return {62, 69};
+    return {59, 77};
 }

@@ -8,7 +8,7 @@
 
 QRectF PieceImage::knightBox()
 {
-    return {5.5, 4.5, 51, 51};
+    return {4.5, 4.6, 52, 52};
 }
 
 QImage PieceImage::knight(const KnightPainter &knightPainter, int number, qreal scale)
