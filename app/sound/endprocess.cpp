@@ -1,0 +1,23 @@
+// Ending the program without tripping over the audio engine.
+#include "endprocess.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+
+namespace tessaro {
+
+[[noreturn]] void EndProcess(SoundPlayer& player, int status)
+{
+    // Qt's PulseAudio back end frees its PulseAudio context from a static destructor without holding
+    // the main-loop lock, racing the PulseAudio thread: an ordinary exit then aborts or crashes inside
+    // libpulse now and then (more often while a sink is alive). With every sink stopped and deleted,
+    // quick_exit never runs those destructors, so the race cannot happen.
+    player.stop();
+    std::cout.flush();
+    std::cerr.flush();
+    std::fflush(nullptr);
+    std::quick_exit(status);
+}
+
+}  // namespace tessaro
