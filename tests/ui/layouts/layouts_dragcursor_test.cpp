@@ -1,0 +1,68 @@
+// The drag pointer that the windows make from the picture held by their lbl_splash.
+#include "allforms.h"
+#include "dragcursor.h"
+
+#include <QCursor>
+#include <QImage>
+#include <QLabel>
+#include <QTest>
+
+using tessaro::layouts::DragCursorOf;
+
+class DragCursorTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void eachWindowHoldsTheSameHiddenDragPicture_data();
+    void eachWindowHoldsTheSameHiddenDragPicture();
+    void dragCursorPointsAtItsHotSpot_data();
+    void dragCursorPointsAtItsHotSpot();
+    void labelWithoutPictureGivesTheArrow();
+};
+
+void DragCursorTest::eachWindowHoldsTheSameHiddenDragPicture_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::newRow("splash") << "frm_splash";
+    QTest::newRow("board") << "frm_board1";
+    QTest::newRow("help") << "frm_help";
+}
+
+void DragCursorTest::eachWindowHoldsTheSameHiddenDragPicture()
+{
+    QFETCH(QString, form);
+    AllForms forms;
+    auto* holder = forms.control<QLabel>(form, QStringLiteral("lbl_splash"));
+    QVERIFY(holder);
+    QVERIFY(holder->isHidden());
+    QVERIFY(holder->text().isEmpty());
+    QCOMPARE(holder->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
+             QImage(QStringLiteral(":/pictures/dragicon.png")).convertToFormat(QImage::Format_ARGB32));
+}
+
+void DragCursorTest::dragCursorPointsAtItsHotSpot_data()
+{
+    eachWindowHoldsTheSameHiddenDragPicture_data();
+}
+
+void DragCursorTest::dragCursorPointsAtItsHotSpot()
+{
+    QFETCH(QString, form);
+    AllForms forms;
+    auto* holder = forms.control<QLabel>(form, QStringLiteral("lbl_splash"));
+    QVERIFY(holder);
+    const QCursor cursor = DragCursorOf(*holder);
+    QCOMPARE(cursor.shape(), Qt::BitmapCursor);
+    QCOMPARE(cursor.hotSpot(), QPoint(12, 9));
+    QCOMPARE(cursor.pixmap().deviceIndependentSize().toSize(), QSize(32, 32));
+    QCOMPARE(cursor.pixmap().cacheKey(), holder->pixmap().cacheKey());
+}
+
+void DragCursorTest::labelWithoutPictureGivesTheArrow()
+{
+    QLabel empty;
+    QCOMPARE(DragCursorOf(empty).shape(), Qt::ArrowCursor);
+}
+
+QTEST_MAIN(DragCursorTest)
+#include "layouts_dragcursor_test.moc"
