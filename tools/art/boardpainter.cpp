@@ -54,8 +54,19 @@ void paintRim(QPainter &painter, const QPainterPath &outline)
     painter.setPen(QPen(QColor(Palette::walnut), 6, Qt::SolidLine, Qt::RoundCap,
                         Qt::RoundJoin));
     painter.drawPath(outline);
-    painter.setPen(QPen(QColor(Palette::walnutDark), 1.5));
+    // A dark groove where the rim meets the squares.
+    painter.setPen(QPen(QColor(Palette::walnutDark), 4));
     painter.drawPath(outline);
+}
+
+// A repeatable pseudo-random value in [0, 1) for a square and a line of its grain.
+qreal grainNoise(int square, int line, int salt)
+{
+    quint32 h = quint32(square) * 73856093u ^ quint32(line) * 19349663u ^ quint32(salt) * 83492791u;
+    h ^= h >> 13;
+    h *= 0x5bd1e995u;
+    h ^= h >> 15;
+    return (h % 10000) / 10000.0;
 }
 
 void paintGrain(QPainter &painter, const QRectF &cell, int square, const QColor &colour)
@@ -63,19 +74,23 @@ void paintGrain(QPainter &painter, const QRectF &cell, int square, const QColor 
     painter.save();
     painter.setClipRect(cell);
     painter.setBrush(Qt::NoBrush);
-    const qreal phase = square * 1.7;
-    for (int line = 0; line < 7; ++line) {
-        const qreal y0 = cell.top() + 5 + line * 8.3 + std::fmod(square * 3.1, 4.0);
+    qreal y0 = cell.top() + 2 + 5 * grainNoise(square, 0, 0);
+    for (int line = 1; y0 < cell.bottom(); ++line) {
+        const qreal amplitude = 0.5 + 1.6 * grainNoise(square, line, 1);
+        const qreal wavelength = 0.18 + 0.25 * grainNoise(square, line, 2);
+        const qreal phase = 6.28 * grainNoise(square, line, 3);
+        const qreal drift = -2 + 4 * grainNoise(square, line, 4);
         QPainterPath grain;
         grain.moveTo(cell.left() - 2, y0);
-        for (int step = 1; step <= 16; ++step) {
-            const qreal x = cell.left() - 2 + step * 4;
-            grain.lineTo(x, y0 + 1.6 * qSin(phase + line * 0.9 + step * 0.45));
+        for (int step = 1; step <= 32; ++step) {
+            const qreal x = cell.left() - 2 + step * 2;
+            grain.lineTo(x, y0 + drift * step / 32 + amplitude * qSin(phase + step * wavelength));
         }
         QColor c = colour;
-        c.setAlpha(line % 2 ? 40 : 26);
-        painter.setPen(QPen(c, line % 3 ? 0.8 : 1.3));
+        c.setAlpha(18 + qRound(28 * grainNoise(square, line, 5)));
+        painter.setPen(QPen(c, 0.6 + 0.9 * grainNoise(square, line, 6)));
         painter.drawPath(grain);
+        y0 += 3 + 6 * grainNoise(square, line, 7);
     }
     painter.restore();
 }
@@ -155,11 +170,11 @@ void paintTitle(QPainter &painter, const ArtFonts &fonts)
     QPainterPath title;
     title.addText(0, 0, fonts.serif(24, true), "Tessaro");
     const QRectF bounds = title.boundingRect();
-    title.translate(69 - bounds.center().x(), 378 - bounds.bottom());
+    title.translate(64 - bounds.center().x(), 380 - bounds.bottom());
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 110));
     painter.drawPath(title.translated(1.2, 1.5));
-    QLinearGradient gold(0, 358, 0, 379);
+    QLinearGradient gold(0, 360, 0, 381);
     gold.setColorAt(0, QColor(Palette::gold).lighter(130));
     gold.setColorAt(1, QColor(Palette::goldDark));
     painter.setBrush(gold);

@@ -5,16 +5,16 @@ set -eu
 
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
-build=${TESSARO_ART_BUILD:-$root/build-art}
+build=${TESSARO_ART_BUILD:-${XDG_CACHE_HOME:-$HOME/.cache}/tessaro-artgen}
 pictures=$root/ui/layouts/pictures
 icons=$root/data/icons/hicolor
 
-cmake -S "$root" -B "$build" >/dev/null
+cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" --target tessaro_artgen -j2 >/dev/null
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-QT_QPA_PLATFORM=offscreen "$build/tools/art/tessaro_artgen" "$work" 2>/dev/null
+QT_QPA_PLATFORM=offscreen "$build/tessaro_artgen" "$work" 2>/dev/null
 
 # An opaque picture as a GIF of at most $2 colours, dithered when $3 is "dither".
 opaque_gif() {

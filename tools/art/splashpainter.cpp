@@ -16,12 +16,12 @@ constexpr QSize splashSize(424, 421);
 
 void paintFrame(QPainter &painter)
 {
-    const QRectF outer = QRectF(QPointF(0, 0), QSizeF(splashSize)).adjusted(5.5, 5.5, -5.5, -5.5);
+    const QRectF outer = QRectF(QPointF(0, 0), QSizeF(splashSize)).adjusted(3.5, 3.5, -3.5, -3.5);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(QColor(Palette::gold), 2));
     painter.drawRoundedRect(outer, 8, 8);
     painter.setPen(QPen(QColor(Palette::goldDark), 1));
-    painter.drawRoundedRect(outer.adjusted(4, 4, -4, -4), 5, 5);
+    painter.drawRoundedRect(outer.adjusted(3, 3, -3, -3), 5, 5);
 }
 
 void paintCentredText(QPainter &painter, const QFont &font, const QString &text, qreal centreX,

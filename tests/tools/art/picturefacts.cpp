@@ -45,7 +45,7 @@ PictureFacts::Family PictureFacts::family(QRgb pixel)
     const bool warm = r >= g && g >= b && r - b > 20;
     if (warm && light > 175)
         return Family::LightSquare;
-    if (warm && r - b > 40 && light >= 80 && light <= 165)
+    if (warm && r - b > 40 && light >= 65 && light <= 165)
         return Family::DarkSquare;
     return Family::Surround;
 }

@@ -97,7 +97,8 @@ void TestPictureLayout::boardCellShowsItsSquareOrTheSurround()
     // The square's colour reaches right up to its cell's edges...
     for (const int dy : {1, 30, 58})
         for (const int dx : {1, 30, 58})
-            QCOMPARE(name(family(at(board, scale, left + dx, top + dy))), name(chequer(column, row)));
+            QVERIFY2(family(at(board, scale, left + dx, top + dy)) == chequer(column, row),
+                     qPrintable(QStringLiteral("not %1 at (%2, %3)").arg(name(chequer(column, row))).arg(left + dx).arg(top + dy)));
     // ...and stops there wherever the neighbouring cell has no square.
     const struct { int dc, dr, x, y; } sides[] = {
         {-1, 0, left - 1, top + 30}, {1, 0, left + 60, top + 30},
