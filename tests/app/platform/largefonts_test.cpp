@@ -1,6 +1,8 @@
 // The large-fonts test: rounded twips per pixel of 12 fails, anything else passes.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "largefonts.h"
 
 using namespace tessaro::platform;
@@ -10,6 +12,12 @@ struct DpiCase {
     int roundedTwipsPerPixel;
     bool largeFonts;
 };
+
+// A stable readable name for each case, which CTest's discovered test names are made from.
+void PrintTo(const DpiCase& c, std::ostream* out)
+{
+    *out << c.dpi << "dpi";
+}
 
 class LargeFontsSetting : public testing::TestWithParam<DpiCase> {};
 

@@ -1,6 +1,8 @@
 // Outer window sizes in twips, one pixel larger each way, and the way back to pixels.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "twips.h"
 #include "windowmetrics.h"
 
@@ -14,6 +16,11 @@ struct OuterTwipsCase {
     float width;
     float height;
 };
+
+void PrintTo(const OuterTwipsCase& c, std::ostream* out)
+{
+    *out << c.window << '_' << c.dpi << "dpi";
+}
 
 class OuterTwipsOfEachWindow : public testing::TestWithParam<OuterTwipsCase> {};
 

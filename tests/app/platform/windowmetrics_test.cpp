@@ -1,6 +1,8 @@
 // Frame growth around a client rectangle and its inverse.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "windowmetrics.h"
 
 using namespace tessaro::platform;
@@ -24,6 +26,11 @@ struct InverseCase {
     WindowRect client;
     bool hasMenu;
 };
+
+void PrintTo(const InverseCase& c, std::ostream* out)
+{
+    *out << c.client.right - c.client.left << 'x' << c.client.bottom - c.client.top << (c.hasMenu ? "_menu" : "");
+}
 
 class ClientSizeForOuterInverts : public testing::TestWithParam<InverseCase> {};
 
