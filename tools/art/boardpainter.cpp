@@ -182,10 +182,11 @@ void paintTitle(QPainter &painter, const ArtFonts &fonts)
 }
 }
 
-QImage BoardPainter::paint(const ArtFonts &fonts, qreal scale, const QSize &logicalSize,
-                           Caption caption)
+QImage BoardPainter::paint(const ArtFonts &fonts, qreal scale, int width, Caption caption)
 {
-    QImage image = FeltPainter::felt(logicalSize * scale, 7);
+    const QSizeF board(boardHeight * scale, boardHeight * scale);
+    QImage image = FeltPainter::felt(QSize(qRound(width * scale), qRound(boardHeight * scale)),
+                                     QRectF(QPointF(0, 0), board), 7);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(scale, scale);

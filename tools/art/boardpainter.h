@@ -9,6 +9,9 @@ class ArtFonts;
 namespace BoardPainter {
 enum class Caption { Moves, Goal };
 
-// Draws the board at `scale` device pixels per board pixel; logicalSize is in board pixels.
-QImage paint(const ArtFonts &fonts, qreal scale, const QSize &logicalSize, Caption caption);
+inline constexpr int boardHeight = 439;
+
+// Draws the board at `scale` device pixels per board pixel, `width` board pixels wide and
+// boardHeight high; pictures of other widths agree with it pixel for pixel where they overlap.
+QImage paint(const ArtFonts &fonts, qreal scale, int width, Caption caption);
 }

@@ -7,25 +7,15 @@
 #include <QtMath>
 
 namespace {
-// A tiny xorshift generator: the nap must look random yet be the same on every run.
-class Nap
+// The nap must look random yet be the same on every run and for every picture size.
+int nap(int x, int y, quint32 seed, int spread)
 {
-public:
-    explicit Nap(quint32 seed)
-        : m_state(seed ? seed : 0x9e3779b9u)
-    {
-    }
-    int next(int spread)
-    {
-        m_state ^= m_state << 13;
-        m_state ^= m_state >> 17;
-        m_state ^= m_state << 5;
-        return int(m_state % quint32(2 * spread + 1)) - spread;
-    }
-
-private:
-    quint32 m_state;
-};
+    quint32 h = quint32(x) * 73856093u ^ quint32(y) * 19349663u ^ seed * 83492791u;
+    h ^= h >> 13;
+    h *= 0x5bd1e995u;
+    h ^= h >> 15;
+    return int(h % quint32(2 * spread + 1)) - spread;
+}
 
 int mix(int from, int to, qreal t)
 {
@@ -33,21 +23,20 @@ int mix(int from, int to, qreal t)
 }
 }
 
-QImage FeltPainter::felt(const QSize &deviceSize, quint32 seed)
+QImage FeltPainter::felt(const QSize &deviceSize, const QRectF &lit, quint32 seed)
 {
     QImage image(deviceSize, QImage::Format_RGB32);
-    Nap nap(seed);
     const QColor light(Palette::feltLight);
     const QColor dark(Palette::feltDark);
-    const qreal cx = deviceSize.width() * 0.45;
-    const qreal cy = deviceSize.height() * 0.4;
+    const qreal cx = lit.left() + lit.width() * 0.45;
+    const qreal cy = lit.top() + lit.height() * 0.4;
     const qreal reach = qSqrt(cx * cx + cy * cy) * 1.25;
     for (int y = 0; y < deviceSize.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < deviceSize.width(); ++x) {
             const qreal d = qMin(1.0, qHypot(x - cx, y - cy) / reach);
             const qreal t = d * d;
-            const int grain = nap.next(3);
+            const int grain = nap(x, y, seed, 3);
             line[x] = qRgb(qBound(0, mix(light.red(), dark.red(), t) + grain, 255),
                            qBound(0, mix(light.green(), dark.green(), t) + grain, 255),
                            qBound(0, mix(light.blue(), dark.blue(), t) + grain, 255));

@@ -33,7 +33,7 @@ bool drawAll(const ArtFonts &fonts, const QDir &dir)
     bool ok = true;
     for (const int scale : {1, 2}) {
         const QString suffix = scale == 1 ? QString() : QStringLiteral("@2x");
-        ok &= save(BoardPainter::paint(fonts, scale, QSize(439, 439), BoardPainter::Caption::Moves),
+        ok &= save(BoardPainter::paint(fonts, scale, 439, BoardPainter::Caption::Moves),
                    dir, "board" + suffix);
         ok &= save(OverlayPainter::paint(fonts, knights, scale), dir, "overlay" + suffix);
         for (int number = 1; number <= 24; ++number)

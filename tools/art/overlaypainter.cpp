@@ -48,7 +48,8 @@ void paintArrow(QPainter &painter, const ArtFonts &fonts, QPointF tail, QPointF 
 QImage OverlayPainter::paint(const ArtFonts &fonts, const KnightPainter &knightPainter,
                              qreal scale)
 {
-    QImage image = BoardPainter::paint(fonts, scale, QSize(440, 370), BoardPainter::Caption::Goal);
+    // Drawn over the whole board, so that where it ends at row 6 it meets the board seamlessly.
+    QImage image = BoardPainter::paint(fonts, scale, 440, BoardPainter::Caption::Goal);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(scale, scale);
@@ -62,5 +63,6 @@ QImage OverlayPainter::paint(const ArtFonts &fonts, const KnightPainter &knightP
                QPointF(first.left() - 4, first.center().y() + 6), "start");
     paintArrow(painter, fonts, QPointF(last.right() + 64, last.center().y() + 6),
                QPointF(last.right() + 5, last.center().y() + 6), "end");
-    return image;
+    painter.end();
+    return image.copy(0, 0, qRound(440 * scale), qRound(370 * scale));
 }

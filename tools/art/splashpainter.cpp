@@ -153,7 +153,8 @@ QRectF SplashPainter::clickPanel()
 
 QImage SplashPainter::paint(const ArtFonts &fonts, const KnightPainter &knightPainter, qreal scale)
 {
-    QImage image = FeltPainter::felt(splashSize * scale, 11);
+    const QSize device = splashSize * scale;
+    QImage image = FeltPainter::felt(device, QRectF(QPointF(0, 0), QSizeF(device)), 11);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(scale, scale);

@@ -63,6 +63,8 @@ private slots:
     void boardCellShowsItsSquareOrTheSurround();
     void targetViewShowsAKnightOnEachOfTheFirst24Squares_data();
     void targetViewShowsAKnightOnEachOfTheFirst24Squares();
+    void targetViewMeetsTheBoardSeamlesslyAtItsLowerEdge_data();
+    void targetViewMeetsTheBoardSeamlesslyAtItsLowerEdge();
     void resultsLeaveCalmLightRoomForTheLabels_data();
     void resultsLeaveCalmLightRoomForTheLabels();
     void splashPanelCoversTheClickArea_data();
@@ -136,6 +138,32 @@ void TestPictureLayout::targetViewShowsAKnightOnEachOfTheFirst24Squares()
                      qPrintable(QString::number(square)));
         }
     QCOMPARE(square, 24);
+}
+
+void TestPictureLayout::targetViewMeetsTheBoardSeamlesslyAtItsLowerEdge_data()
+{
+    addScales("overlay");
+}
+
+void TestPictureLayout::targetViewMeetsTheBoardSeamlesslyAtItsLowerEdge()
+{
+    // The target picture ends inside the board's artwork, so along its last row it must show
+    // the board's own pixels (up to the coarser palette), or a step shows where it ends.
+    QFETCH(QString, path);
+    QFETCH(int, scale);
+    const QImage overlay = load(path);
+    const QImage board = load(scale == 1 ? "ui/layouts/pictures/board.gif"
+                                         : "ui/layouts/pictures/board@2x.gif");
+    QVERIFY(!overlay.isNull() && !board.isNull());
+    const int y = overlay.height() - 1;
+    qint64 difference = 0;
+    for (int x = 0; x < board.width(); ++x) {
+        const QRgb above = overlay.pixel(x, y);
+        const QRgb below = board.pixel(x, y);
+        difference += qAbs(qRed(above) - qRed(below)) + qAbs(qGreen(above) - qGreen(below))
+                      + qAbs(qBlue(above) - qBlue(below));
+    }
+    QVERIFY2(difference / board.width() < 10, qPrintable(QString::number(difference / board.width())));
 }
 
 void TestPictureLayout::resultsLeaveCalmLightRoomForTheLabels_data()
