@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -41,6 +43,12 @@ struct ExactCase {
     const char* name;
     QByteArray bytes;
 };
+
+// Test names show the case, not its bytes.
+void PrintTo(const ExactCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class LoadSoundFileExact : public LoadSoundFileTest, public ::testing::WithParamInterface<ExactCase> {};
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 
 namespace tessaro {
@@ -26,6 +28,12 @@ struct PlayableCase {
     std::size_t offset;
     std::size_t length;
 };
+
+// Test names show the case, not its bytes.
+void PrintTo(const PlayableCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class PlayableImage : public ::testing::TestWithParam<PlayableCase> {};
 
@@ -95,6 +103,11 @@ struct UnplayableCase {
     std::string name;
     Bytes image;
 };
+
+void PrintTo(const UnplayableCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class UnplayableImage : public ::testing::TestWithParam<UnplayableCase> {};
 
