@@ -13,14 +13,12 @@ class DragCursorTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void eachWindowHoldsTheSameHiddenDragPicture_data();
-    void eachWindowHoldsTheSameHiddenDragPicture();
-    void dragCursorPointsAtItsHotSpot_data();
-    void dragCursorPointsAtItsHotSpot();
+    void eachWindowsDragPictureMakesTheDragCursor_data();
+    void eachWindowsDragPictureMakesTheDragCursor();
     void labelWithoutPictureGivesTheArrow();
 };
 
-void DragCursorTest::eachWindowHoldsTheSameHiddenDragPicture_data()
+void DragCursorTest::eachWindowsDragPictureMakesTheDragCursor_data()
 {
     QTest::addColumn<QString>("form");
     QTest::newRow("splash") << "frm_splash";
@@ -28,7 +26,7 @@ void DragCursorTest::eachWindowHoldsTheSameHiddenDragPicture_data()
     QTest::newRow("help") << "frm_help";
 }
 
-void DragCursorTest::eachWindowHoldsTheSameHiddenDragPicture()
+void DragCursorTest::eachWindowsDragPictureMakesTheDragCursor()
 {
     QFETCH(QString, form);
     AllForms forms;
@@ -38,19 +36,7 @@ void DragCursorTest::eachWindowHoldsTheSameHiddenDragPicture()
     QVERIFY(holder->text().isEmpty());
     QCOMPARE(holder->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
              QImage(QStringLiteral(":/pictures/dragicon.png")).convertToFormat(QImage::Format_ARGB32));
-}
 
-void DragCursorTest::dragCursorPointsAtItsHotSpot_data()
-{
-    eachWindowHoldsTheSameHiddenDragPicture_data();
-}
-
-void DragCursorTest::dragCursorPointsAtItsHotSpot()
-{
-    QFETCH(QString, form);
-    AllForms forms;
-    auto* holder = forms.control<QLabel>(form, QStringLiteral("lbl_splash"));
-    QVERIFY(holder);
     const QCursor cursor = DragCursorOf(*holder);
     QCOMPARE(cursor.shape(), Qt::BitmapCursor);
     QCOMPARE(cursor.hotSpot(), QPoint(12, 9));

@@ -3,7 +3,9 @@
 #include "controlarray.h"
 
 #include <QFrame>
+#include <QApplication>
 #include <QImage>
+#include <QPalette>
 #include <QLabel>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -61,7 +63,6 @@ private slots:
     void controlsHaveTheirStoredDesign();
     void squaresWaitBelowTheBoardWithoutPictures();
     void controlArraysHaveExactlyTheirIndexes();
-    void eachKnightPictureIsADifferentPicture();
     void borderedPicturesFitTheirBorders_data();
     void borderedPicturesFitTheirBorders();
     void backgroundPictureIsAtTheBackOfTheClientArea_data();
@@ -81,10 +82,13 @@ void FormControlsTest::windowsHaveTheirKindCaptionAndStoredSize_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QSize>("size");
-    QTest::newRow("splash") << "frm_splash" << "QDialog" << "Tessaro - an Orvane puzzle" << QSize(448, 444);
-    QTest::newRow("board") << "frm_board1" << "QMainWindow" << "Tessaro" << QSize(558, 556);
-    QTest::newRow("help") << "frm_help" << "QDialog" << "Tessaro - Help" << QSize(530, 307);
-    QTest::newRow("results") << "frm_win" << "QDialog" << "Game Over" << QSize(329, 212);
+    // The system window colour (the palette's base) or else the default dialog background.
+    QTest::addColumn<QPalette::ColorRole>("background");
+    QTest::newRow("splash") << "frm_splash" << "QDialog" << "Tessaro - an Orvane puzzle" << QSize(448, 444)
+                            << QPalette::Base;
+    QTest::newRow("board") << "frm_board1" << "QMainWindow" << "Tessaro" << QSize(558, 556) << QPalette::Base;
+    QTest::newRow("help") << "frm_help" << "QDialog" << "Tessaro - Help" << QSize(530, 307) << QPalette::Window;
+    QTest::newRow("results") << "frm_win" << "QDialog" << "Game Over" << QSize(329, 212) << QPalette::Window;
 }
 
 void FormControlsTest::windowsHaveTheirKindCaptionAndStoredSize()
@@ -93,11 +97,15 @@ void FormControlsTest::windowsHaveTheirKindCaptionAndStoredSize()
     QFETCH(QString, kind);
     QFETCH(QString, caption);
     QFETCH(QSize, size);
+    QFETCH(QPalette::ColorRole, background);
     QWidget* window = forms_.form(form);
     QVERIFY(window);
     QCOMPARE(QString::fromLatin1(window->metaObject()->className()), kind);
     QCOMPARE(window->windowTitle(), caption);
     QCOMPARE(window->size(), size);
+    // The bottom-right corner lies outside every picture and control.
+    const QImage drawn = window->grab().toImage();
+    QCOMPARE(drawn.pixelColor(size.width() - 1, size.height() - 1), QApplication::palette().color(background));
 }
 
 void FormControlsTest::controlsHaveTheirStoredDesign_data()
@@ -228,21 +236,6 @@ void FormControlsTest::controlArraysHaveExactlyTheirIndexes()
     QCOMPARE(btn_help[4]->text(), QStringLiteral("OK"));
     QCOMPARE(btn_help[5]->text(), QStringLiteral("About"));
     QVERIFY(!btn_help.contains(1) && !btn_help.contains(2) && !btn_help.contains(3));
-}
-
-void FormControlsTest::eachKnightPictureIsADifferentPicture()
-{
-    const ControlArray<QLabel> img_source(forms_.board, QStringLiteral("img_source"));
-    QSet<qint64> keys;
-    QSet<QByteArray> contents;
-    for (const auto& [index, knight] : img_source) {
-        keys.insert(knight->pixmap().cacheKey());
-        const QImage pixels = Pixels(knight->pixmap());
-        contents.insert(QByteArray(reinterpret_cast<const char*>(pixels.constBits()), pixels.sizeInBytes()));
-    }
-    keys.insert(forms_.boardUi.img_blank->pixmap().cacheKey());
-    QCOMPARE(keys.size(), 25);
-    QCOMPARE(contents.size(), 24);
 }
 
 void FormControlsTest::borderedPicturesFitTheirBorders_data()
