@@ -68,6 +68,9 @@ void frm_help::Form_Load()
     btn_help_[kRulesButton]->move(300, 214);
     btn_help_[kAboutButton]->move(300, 243);
     btn_help_[kOkButton]->move(300, 270);
+    // Enter anywhere but on another button means OK; otherwise the dialog would pick the
+    // button after the focused one, About, as its default.
+    btn_help_[kOkButton]->setDefault(true);
     ui_->txt_help->move(5, 8);
     ui_->img_logo->setGeometry(295, 58, 140, 102);
     ui_->lbl_url->move(315, 162);
@@ -100,6 +103,8 @@ void frm_help::Form_Activate()
 void frm_help::DisplayHelp(const QString& fileName)
 {
     const QString text = LoadHelpText(platform::ProgramFilePath(programDirectory_, fileName));
+    // Emptied first: a change of line breaking lays out again whatever text is in the box.
+    ui_->txt_help->clear();
     ui_->txt_help->setWordWrapMode(HelpWrapMode(text));
     ui_->txt_help->setPlainText(text);
 }
