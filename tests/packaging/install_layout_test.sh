@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Installs the game's package contents into a scratch DESTDIR and checks the tree a Linux desktop expects.
+set -euo pipefail
+: "${BUILD_DIR:?build tree to install from}"
+: "${SOURCE_DIR:?source tree the data comes from}"
+: "${APP_ID:?desktop and metainfo id}"
+: "${VERSION:?version text the metainfo must carry}"
+
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+DESTDIR="$root" cmake --install "$BUILD_DIR" --prefix /usr --component game >/dev/null
+usr="$root/usr"
+program_dir="$usr/lib/tessaro"
+
+# The link must be relative: an absolute one would point out of DESTDIR and out of a relocated tree.
+link=$(readlink "$usr/bin/tessaro" || true)
+[ -n "$link" ] || fail "bin/tessaro is not a symbolic link"
+case "$link" in /*) fail "bin/tessaro links to the absolute path $link" ;; esac
+[ "$(readlink -f "$usr/bin/tessaro")" = "$(readlink -f "$program_dir/tessaro")" ] ||
+    fail "bin/tessaro does not resolve to lib/tessaro/tessaro"
+[ -f "$program_dir/tessaro" ] && [ -x "$program_dir/tessaro" ] || fail "lib/tessaro/tessaro is not an executable file"
+
+# What the game reads from its own directory, installed unchanged next to it.
+expected=(bin/tessaro lib/tessaro/tessaro)
+for file in SOUND/8MUSC28.WAV SOUND/APPLAUS.WAV SOUND/CHEERS.WAV SOUND/tessaro.ico \
+            default.txt orvane.txt orvane.html; do
+    expected+=("lib/tessaro/$file")
+    cmp -s "$SOURCE_DIR/data/$file" "$program_dir/$file" || fail "lib/tessaro/$file differs from data/$file or is missing"
+done
+
+# Every icon size we draw, in the hicolor theme, in the directory of its own size.
+sizes=0
+for source in "$SOURCE_DIR"/data/icons/hicolor/*/apps/tessaro.png; do
+    size=$(basename "$(dirname "$(dirname "$source")")")
+    installed="share/icons/hicolor/$size/apps/tessaro.png"
+    expected+=("$installed")
+    sizes=$((sizes + 1))
+    cmp -s "$source" "$usr/$installed" || fail "$installed differs from the drawn icon or is missing"
+    [ "$(identify -format '%wx%h' "$usr/$installed" 2>/dev/null)" = "$size" ] || fail "$installed is not $size pixels"
+done
+[ "$sizes" -gt 0 ] || fail "no icons found in data/icons/hicolor"
+
+desktop="share/applications/$APP_ID.desktop"
+metainfo="share/metainfo/$APP_ID.metainfo.xml"
+expected+=("$desktop" "$metainfo")
+
+# The desktop entry starts what bin/ holds and shows the icon installed above.
+grep -qx "Exec=tessaro" "$usr/$desktop" || fail "$desktop does not start tessaro"
+grep -qx "Icon=tessaro" "$usr/$desktop" || fail "$desktop does not show the tessaro icon"
+grep -q "<release version=\"$VERSION\"" "$usr/$metainfo" || fail "$metainfo has no release $VERSION"
+grep -q "<id>$APP_ID</id>" "$usr/$metainfo" || fail "$metainfo is not about $APP_ID"
+# The store's own check of the installed tree, which also ties the metainfo to the desktop entry.
+appstreamcli validate-tree --no-net --strict "$usr" >/dev/null || fail "appstreamcli rejects the installed tree"
+
+# Nothing else slips into the package.
+unexpected=$(comm -13 <(printf '%s\n' "${expected[@]}" | sort) <(cd "$usr" && find . ! -type d | sed 's|^\./||' | sort))
+[ -z "$unexpected" ] || fail "unexpected installed files: $unexpected"
+
+[ "$failures" -eq 0 ] || exit 1
+echo "install layout: all passed"
