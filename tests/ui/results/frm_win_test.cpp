@@ -18,35 +18,10 @@ using tessaro::Module1;
 
 namespace {
 
-const QByteArray kApplause = QByteArrayLiteral("RIFF\x10\0\0\0WAVEapplause-bytes");
-const QByteArray kCheers = QByteArrayLiteral("RIFF\x10\0\0\0WAVEcheers-bytes\0\xff");
-
+const QByteArray kApplause = QByteArrayLiteral("RIFF\x10\0\0\0WAVEapplause");
+const QByteArray kCheers = QByteArrayLiteral("RIFF\x10\0\0\0WAVEcheers\0\xff");
 const QString kStoredRank = QStringLiteral("Amateur Level");
 const QString kStoredText = QStringLiteral("Good try, but you can shave several strokes from your score.");
-
-// What the window handed to the sound output, and what the rank label said at that moment.
-struct SoundLog {
-    QList<QByteArray> played;
-    QStringList rankWhenStarted;
-};
-
-QString RankCaptionNow()
-{
-    for (QWidget* widget : QApplication::allWidgets()) {
-        if (widget->objectName() == QLatin1String("lbl_rank")) {
-            return static_cast<QLabel*>(widget)->text();
-        }
-    }
-    return {};
-}
-
-frm_win::PlaySoundFunction Recorder(SoundLog& log)
-{
-    return [&log](const QByteArray& data) {
-        log.played << data;
-        log.rankWhenStarted << RankCaptionNow();
-    };
-}
 
 void WriteFile(const QString& path, const QByteArray& bytes)
 {
@@ -55,35 +30,42 @@ void WriteFile(const QString& path, const QByteArray& bytes)
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-// A program directory of its own with both result sounds, or only those asked for.
-class ProgramDirectory {
-public:
-    explicit ProgramDirectory(bool withApplause = true, bool withCheers = true)
+// A program directory of its own; its SOUND folder holds the result sounds unless told otherwise.
+struct ProgramDirectory {
+    explicit ProgramDirectory(bool withApplause = true)
     {
-        QDir(dir_.path()).mkdir(QStringLiteral("SOUND"));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("SOUND")));
         if (withApplause) {
-            WriteFile(soundPath("APPLAUS.WAV"), kApplause);
+            WriteFile(sound("APPLAUS.WAV"), kApplause);
         }
-        if (withCheers) {
-            WriteFile(soundPath("CHEERS.WAV"), kCheers);
-        }
+        WriteFile(sound("CHEERS.WAV"), kCheers);
     }
-    QString path() const { return dir_.path(); }
-    QString soundPath(const char* name) const { return dir_.path() + QStringLiteral("/SOUND/") + QLatin1String(name); }
-
-private:
-    QTemporaryDir dir_;
+    QString sound(const char* name) const { return dir.path() + QStringLiteral("/SOUND/") + QLatin1String(name); }
+    QTemporaryDir dir;
 };
 
-template <typename T>
-T* Control(const frm_win& window, const char* name)
-{
-    T* control = window.findChild<T*>(QLatin1String(name));
-    if (control == nullptr) {
-        qFatal("no control %s", name);
+// The window for a level, with what it handed to the sound output and what lbl_rank said then.
+struct Results {
+    Results(std::int16_t level, const QString& programDirectory)
+        : window(MakeState(state, level), programDirectory, [this](const QByteArray& data) {
+              played << data;
+              const auto* rank = window.findChild<QLabel*>(QStringLiteral("lbl_rank"));
+              rankWhenPlayed << (rank != nullptr ? rank->text() : QString());
+          })
+    {
     }
-    return control;
-}
+    static Module1& MakeState(Module1& state, std::int16_t level)
+    {
+        state.game.ResultLevel = level;
+        return state;
+    }
+    QString text(const char* name) const { return window.findChild<QLabel*>(QLatin1String(name))->text(); }
+
+    Module1 state;
+    QByteArrayList played;
+    QStringList rankWhenPlayed;
+    frm_win window;
+};
 
 }  // namespace
 
@@ -95,8 +77,6 @@ private slots:
 
     void showsRankMessageAndSoundOfTheLevel_data();
     void showsRankMessageAndSoundOfTheLevel();
-    void missingApplauseSilencesOnlyTheLowerRanks_data();
-    void missingApplauseSilencesOnlyTheLowerRanks();
     void everyLoadRereadsBothSoundsIntoTheState();
     void soundFolderAtTheRootHasOneSlash();
     void soundsAreInMemoryBeforeTheWindowShows();
@@ -107,180 +87,124 @@ private slots:
 void FrmWinTest::showsRankMessageAndSoundOfTheLevel_data()
 {
     QTest::addColumn<int>("level");
+    QTest::addColumn<bool>("withApplause");
     QTest::addColumn<QString>("rank");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QByteArrayList>("played");
 
-    QTest::newRow("30 expert") << 30 << QStringLiteral("Expert Level")
-                               << QStringLiteral("Congratulations, you have completed the puzzle in the fewest possible moves.")
-                               << QByteArrayList{kCheers};
-    QTest::newRow("35 intermediate") << 35 << QStringLiteral("Intermediate Level")
-                                     << QStringLiteral("Respectable, but the puzzle can be solved with fewer moves.")
-                                     << QByteArrayList{kApplause};
-    QTest::newRow("40 amateur") << 40 << QStringLiteral("Amateur Level")
-                                << QStringLiteral("Good try, but the puzzle can be solved with far fewer moves.")
-                                << QByteArrayList{kApplause};
+    const QString expert = QStringLiteral("Expert Level");
+    const QString expertText = QStringLiteral("Congratulations, you have completed the puzzle in the fewest possible moves.");
+    const QString intermediate = QStringLiteral("Intermediate Level");
+    const QString intermediateText = QStringLiteral("Respectable, but the puzzle can be solved with fewer moves.");
+    const QString amateurText = QStringLiteral("Good try, but the puzzle can be solved with far fewer moves.");
+
+    QTest::newRow("30 cheers") << 30 << true << expert << expertText << QByteArrayList{kCheers};
+    QTest::newRow("35 applause") << 35 << true << intermediate << intermediateText << QByteArrayList{kApplause};
+    QTest::newRow("40 applause") << 40 << true << kStoredRank << amateurText << QByteArrayList{kApplause};
+    // Without "APPLAUS.WAV" the lower ranks show their texts in silence (an empty sound).
+    QTest::newRow("30 without applause") << 30 << false << expert << expertText << QByteArrayList{kCheers};
+    QTest::newRow("35 without applause") << 35 << false << intermediate << intermediateText << QByteArrayList{{}};
+    QTest::newRow("40 without applause") << 40 << false << kStoredRank << amateurText << QByteArrayList{{}};
     // Levels that name no rank keep the stored captions and start nothing.
     for (const int level : {0, 31, 36, -1, 32767}) {
-        QTest::addRow("%d no rank", level) << level << kStoredRank << kStoredText << QByteArrayList{};
+        QTest::addRow("%d no rank", level) << level << true << kStoredRank << kStoredText << QByteArrayList{};
     }
 }
 
 void FrmWinTest::showsRankMessageAndSoundOfTheLevel()
 {
     QFETCH(int, level);
+    QFETCH(bool, withApplause);
     QFETCH(QString, rank);
     QFETCH(QString, message);
     QFETCH(QByteArrayList, played);
 
-    const ProgramDirectory dir;
-    Module1 state;
-    state.game.ResultLevel = static_cast<std::int16_t>(level);
-    SoundLog log;
-    frm_win window(state, dir.path(), Recorder(log));
-
-    QCOMPARE(Control<QLabel>(window, "lbl_rank")->text(), rank);
-    QCOMPARE(Control<QLabel>(window, "lbl_text")->text(), message);
-    QCOMPARE(log.played, played);
+    const ProgramDirectory dir(withApplause);
+    const Results results(static_cast<std::int16_t>(level), dir.dir.path());
+    QCOMPARE(results.text("lbl_rank"), rank);
+    QCOMPARE(results.text("lbl_text"), message);
+    QCOMPARE(results.played, played);
     // The sound starts first; the texts follow while it plays.
-    for (const QString& caption : log.rankWhenStarted) {
-        QCOMPARE(caption, kStoredRank);
-    }
-    QCOMPARE(state.game.ResultLevel, level);
+    QCOMPARE(results.rankWhenPlayed, QStringList(played.size(), kStoredRank));
+    QCOMPARE(results.state.game.ResultLevel, level);
 
     // The message stays within its two stored lines.
-    const QLabel* text = Control<QLabel>(window, "lbl_text");
+    const auto* text = results.window.findChild<QLabel*>(QStringLiteral("lbl_text"));
     QVERIFY2(text->heightForWidth(text->width()) <= text->height(), qPrintable(message));
-}
-
-void FrmWinTest::missingApplauseSilencesOnlyTheLowerRanks_data()
-{
-    QTest::addColumn<int>("level");
-    QTest::addColumn<QString>("rank");
-    QTest::addColumn<QByteArray>("played");
-
-    QTest::newRow("30 still cheers") << 30 << QStringLiteral("Expert Level") << kCheers;
-    QTest::newRow("35 silent") << 35 << QStringLiteral("Intermediate Level") << QByteArray();
-    QTest::newRow("40 silent") << 40 << QStringLiteral("Amateur Level") << QByteArray();
-}
-
-void FrmWinTest::missingApplauseSilencesOnlyTheLowerRanks()
-{
-    QFETCH(int, level);
-    QFETCH(QString, rank);
-    QFETCH(QByteArray, played);
-
-    const ProgramDirectory dir(false, true);
-    Module1 state;
-    state.game.ResultLevel = static_cast<std::int16_t>(level);
-    SoundLog log;
-    frm_win window(state, dir.path(), Recorder(log));
-
-    QCOMPARE(Control<QLabel>(window, "lbl_rank")->text(), rank);
-    QVERIFY(Control<QLabel>(window, "lbl_text")->text() != kStoredText);
-    QCOMPARE(log.played, QByteArrayList{played});
-    QVERIFY(state.ApplauseSound.isEmpty());
 }
 
 void FrmWinTest::everyLoadRereadsBothSoundsIntoTheState()
 {
     const ProgramDirectory dir;
-    Module1 state;
-    state.game.ResultLevel = 30;
-    SoundLog log;
-    {
-        frm_win first(state, dir.path(), Recorder(log));
-    }
-    QCOMPARE(state.SoundFolder, dir.path() + QStringLiteral("/SOUND/"));
-    QCOMPARE(state.ApplauseSound, kApplause);
-    QCOMPARE(state.CheersSound, kCheers);
+    Results first(30, dir.dir.path());
+    QCOMPARE(first.state.SoundFolder, dir.dir.path() + QStringLiteral("/SOUND/"));
+    QCOMPARE(first.state.ApplauseSound, kApplause);
+    QCOMPARE(first.state.CheersSound, kCheers);
 
-    // The second window reads the files again: a changed file is taken, a vanished one empties.
-    WriteFile(dir.soundPath("CHEERS.WAV"), QByteArrayLiteral("RIFF-new-cheers"));
-    QVERIFY(QFile::remove(dir.soundPath("APPLAUS.WAV")));
-    frm_win second(state, dir.path(), Recorder(log));
-    QCOMPARE(state.CheersSound, QByteArrayLiteral("RIFF-new-cheers"));
-    QVERIFY(state.ApplauseSound.isEmpty());
-    QCOMPARE(log.played, (QByteArrayList{kCheers, QByteArrayLiteral("RIFF-new-cheers")}));
+    // A later window reads the files again into the same state: a changed file is taken, a
+    // vanished one leaves its sound empty.
+    WriteFile(dir.sound("CHEERS.WAV"), QByteArrayLiteral("RIFF-new"));
+    QVERIFY(QFile::remove(dir.sound("APPLAUS.WAV")));
+    frm_win second(first.state, dir.dir.path(), [](const QByteArray&) {});
+    QCOMPARE(first.state.CheersSound, QByteArrayLiteral("RIFF-new"));
+    QVERIFY(first.state.ApplauseSound.isEmpty());
 }
 
 void FrmWinTest::soundFolderAtTheRootHasOneSlash()
 {
-    Module1 state;
-    state.game.ResultLevel = 35;
-    state.ApplauseSound = kApplause;  // left from an earlier load: must not survive a failed read
-    SoundLog log;
-    frm_win window(state, QStringLiteral("/"), Recorder(log));
-    QCOMPARE(state.SoundFolder, QStringLiteral("/SOUND/"));
-    if (!QFile::exists(QStringLiteral("/SOUND/APPLAUS.WAV"))) {
-        QVERIFY(state.ApplauseSound.isEmpty());
-        QCOMPARE(log.played, QByteArrayList{QByteArray()});
-    }
+    const Results results(35, QStringLiteral("/"));
+    QCOMPARE(results.state.SoundFolder, QStringLiteral("/SOUND/"));
 }
 
 void FrmWinTest::soundsAreInMemoryBeforeTheWindowShows()
 {
     const ProgramDirectory dir;
-    Module1 state;
-    state.game.ResultLevel = 40;
-    SoundLog log;
-    frm_win window(state, dir.path(), Recorder(log));
-    QCOMPARE(log.played, QByteArrayList{kApplause});
+    Results results(40, dir.dir.path());
+    QCOMPARE(results.played, QByteArrayList{kApplause});
 
-    // Reading the folder again would put empty files in place of these.
-    QVERIFY(QFile::remove(dir.soundPath("APPLAUS.WAV")));
-    QVERIFY(QFile::remove(dir.soundPath("CHEERS.WAV")));
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QVERIFY(!QFile::exists(dir.soundPath("APPLAUS.WAV")));
-    QVERIFY(!QFile::exists(dir.soundPath("CHEERS.WAV")));
-    QCOMPARE(state.ApplauseSound, kApplause);
-    QCOMPARE(state.CheersSound, kCheers);
-    QCOMPARE(log.played.size(), 1);
+    // Reading the folder again would leave empty files in place of these.
+    QVERIFY(QFile::remove(dir.sound("APPLAUS.WAV")));
+    QVERIFY(QFile::remove(dir.sound("CHEERS.WAV")));
+    results.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&results.window));
+    QVERIFY(!QFile::exists(dir.sound("APPLAUS.WAV")));
+    QVERIFY(!QFile::exists(dir.sound("CHEERS.WAV")));
+    QCOMPARE(results.state.ApplauseSound, kApplause);
+    QCOMPARE(results.state.CheersSound, kCheers);
+    QCOMPARE(results.played.size(), 1);
 }
 
 void FrmWinTest::clientAreaAndControlsAreWhereTheyBelong()
 {
     const ProgramDirectory dir;
-    Module1 state;
-    state.game.ResultLevel = 30;
-    SoundLog log;
-    frm_win window(state, dir.path(), Recorder(log));
+    const Results results(30, dir.dir.path());
+    const frm_win& window = results.window;
 
     // The client rectangle 0,0,328,209 is one pixel larger each way once the window is sized.
     QCOMPARE(window.size(), QSize(329, 210));
     QCOMPARE(window.minimumSize(), window.maximumSize());
-    QCOMPARE(Control<QPushButton>(window, "btn_OK")->geometry(), QRect(129, 176, 87, 26));
-    QCOMPARE(Control<QLabel>(window, "lbl_rank")->geometry(), QRect(90, 116, 162, 19));
-    QCOMPARE(Control<QLabel>(window, "lbl_text")->geometry(), QRect(8, 138, 312, 31));
+    QCOMPARE(window.findChild<QPushButton*>(QStringLiteral("btn_OK"))->geometry(), QRect(129, 176, 87, 26));
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lbl_rank"))->geometry(), QRect(90, 116, 162, 19));
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lbl_text"))->geometry(), QRect(8, 138, 312, 31));
     QCOMPARE(window.windowTitle(), QStringLiteral("Game Over"));
 
     // Centred on the screen, give or take the frame that the desktop draws around it.
-    const QPoint screenCentre = window.screen()->availableGeometry().center();
-    const QPoint windowCentre = window.geometry().center();
-    QVERIFY2((screenCentre - windowCentre).manhattanLength() <= 30,
-             qPrintable(QStringLiteral("window centre %1,%2").arg(windowCentre.x()).arg(windowCentre.y())));
+    const QPoint offCentre = window.screen()->availableGeometry().center() - window.geometry().center();
+    QVERIFY2(offCentre.manhattanLength() <= 30, qPrintable(QString::number(offCentre.manhattanLength())));
 }
 
 void FrmWinTest::okClosesTheModalWindow()
 {
     const ProgramDirectory dir;
-    Module1 state;
-    state.game.ResultLevel = 35;
-    SoundLog log;
-    frm_win window(state, dir.path(), Recorder(log));
-    auto* ok = Control<QPushButton>(window, "btn_OK");
-
+    Results results(35, dir.dir.path());
     bool clicked = false;
-    QTimer::singleShot(0, &window, [&] {
-        QVERIFY(window.isVisible());
-        QTest::mouseClick(ok, Qt::LeftButton);
-        clicked = true;
+    QTimer::singleShot(0, &results.window, [&] {
+        clicked = results.window.isVisible();
+        QTest::mouseClick(results.window.findChild<QPushButton*>(QStringLiteral("btn_OK")), Qt::LeftButton);
     });
-    QCOMPARE(window.exec(), int(QDialog::Accepted));
+    QCOMPARE(results.window.exec(), int(QDialog::Accepted));
     QVERIFY(clicked);
-    QVERIFY(!window.isVisible());
-    QCOMPARE(log.played.size(), 1);  // showing and closing start no further sound
+    QCOMPARE(results.played.size(), 1);  // showing and closing start no further sound
 }
 
 QTEST_MAIN(FrmWinTest)
