@@ -48,7 +48,8 @@ done
 
 desktop="share/applications/$APP_ID.desktop"
 metainfo="share/metainfo/$APP_ID.metainfo.xml"
-expected+=("$desktop" "$metainfo")
+expected+=("$desktop" "$metainfo" share/doc/tessaro/copyright)
+[ -s "$usr/share/doc/tessaro/copyright" ] || fail "share/doc/tessaro/copyright is missing"
 
 # The desktop entry starts what bin/ holds and shows the icon installed above.
 grep -qx "Exec=tessaro" "$usr/$desktop" || fail "$desktop does not start tessaro"

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Builds the Debian package in BUILD_DIR, installs it, runs the installed game in Xvfb, then removes it again.
+set -euo pipefail
+
+if [ $# -ne 1 ] || [ ! -f "$1/CMakeCache.txt" ]; then
+    echo "usage: $0 BUILD_DIR (a configured and built tree)" >&2
+    exit 2
+fi
+build_dir=$(readlink -f "$1")
+source_dir=$(readlink -f "$(dirname "$0")/..")
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+
+log=$(mktemp)
+step="checking the machine"
+installed_here=()
+finish() {
+    local status=$?
+    if [ ${#installed_here[@]} -gt 0 ]; then
+        $sudo apt-get remove -y "${installed_here[@]}" >>"$log" 2>&1 ||
+            { echo "check-deb: could not remove ${installed_here[*]}" >&2; status=1; }
+    fi
+    if [ "$status" -eq 0 ]; then
+        echo "check-deb: PASSED: $(basename "$deb") installed, ran from /usr/bin/tessaro, and removed"
+    else
+        cat "$log" >&2
+        echo "check-deb: FAILED while $step"
+    fi
+    rm -f "$log"
+    exit "$status"
+}
+trap finish EXIT
+
+# Removing the package at the end must not take away an installation that was here before.
+if dpkg-query -W -f='${Status}' tessaro 2>/dev/null | grep -q "install ok installed"; then
+    echo "a tessaro package is already installed; remove it first" >>"$log"
+    exit 1
+fi
+
+step="building the package"
+rm -f "$build_dir"/tessaro_*.deb
+(cd "$build_dir" && cpack -G DEB) >>"$log" 2>&1
+debs=("$build_dir"/tessaro_*.deb)
+[ -f "${debs[0]}" ] && [ ${#debs[@]} -eq 1 ] || { echo "cpack made no single tessaro_*.deb" >>"$log"; exit 1; }
+deb=${debs[0]}
+
+step="installing $(basename "$deb")"
+packages_before=$(dpkg-query -W -f='${Package}\n' | sort)
+(cd "$build_dir" && $sudo apt-get install -y "./$(basename "$deb")") >>"$log" 2>&1
+# Whatever the package pulled in goes again with it, so the machine is left as it was.
+mapfile -t installed_here < <(comm -13 <(echo "$packages_before") <(dpkg-query -W -f='${Package}\n' | sort))
+
+step="running the installed game"
+desktop_entry=$(dpkg -L tessaro | grep '^/usr/share/applications/.*\.desktop$')
+x11_close="$build_dir/tests/app/x11_close"
+[ -x "$x11_close" ] || { echo "$x11_close is missing: build the tree first" >>"$log"; exit 1; }
+TESSARO=/usr/bin/tessaro DESKTOP_ENTRY="$desktop_entry" X11_CLOSE="$x11_close" SHOTS="$build_dir/packaging/screenshots" \
+    "$source_dir/tests/packaging/installed_game_test.sh" >>"$log" 2>&1
+
+step="removing the package"
