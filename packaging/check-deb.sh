@@ -38,6 +38,11 @@ if dpkg-query -W -f='${Status}' tessaro 2>/dev/null | grep -q "install ok instal
     exit 1
 fi
 
+# The package's library dependencies are worked out by dpkg-shlibdeps, which CPack feeds through file(1).
+for tool in cpack dpkg-shlibdeps file Xvfb xdotool xprop strace; do
+    command -v "$tool" >/dev/null || { echo "$tool is missing" >>"$log"; exit 1; }
+done
+
 step="building the package"
 rm -f "$build_dir"/tessaro_*.deb
 (cd "$build_dir" && cpack -G DEB) >>"$log" 2>&1
