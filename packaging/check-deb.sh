@@ -8,17 +8,23 @@ if [ $# -ne 1 ] || [ ! -f "$1/CMakeCache.txt" ]; then
 fi
 build_dir=$(readlink -f "$1")
 source_dir=$(readlink -f "$(dirname "$0")/..")
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
-export DEBIAN_FRONTEND=noninteractive
+apt=(env DEBIAN_FRONTEND=noninteractive apt-get)
+[ "$(id -u)" -ne 0 ] && apt=(sudo "${apt[@]}")
 
 log=$(mktemp)
 step="checking the machine"
-installed_here=()
+packages_before=""
+installed_packages() {
+    dpkg-query -W -f='${db:Status-Status} ${Package}\n' | sed -n 's/^installed //p' | sort
+}
+# Whatever the package pulled in goes again with it, so the machine is left as it was.
 finish() {
-    local status=$?
+    local status=$? installed_here=()
+    if [ -n "$packages_before" ]; then
+        mapfile -t installed_here < <(comm -13 <(echo "$packages_before") <(installed_packages))
+    fi
     if [ ${#installed_here[@]} -gt 0 ]; then
-        $sudo apt-get remove -y "${installed_here[@]}" >>"$log" 2>&1 ||
+        "${apt[@]}" remove -y "${installed_here[@]}" >>"$log" 2>&1 ||
             { echo "check-deb: could not remove ${installed_here[*]}" >&2; status=1; }
     fi
     if [ "$status" -eq 0 ]; then
@@ -51,10 +57,8 @@ debs=("$build_dir"/tessaro_*.deb)
 deb=${debs[0]}
 
 step="installing $(basename "$deb")"
-packages_before=$(dpkg-query -W -f='${Package}\n' | sort)
-(cd "$build_dir" && $sudo apt-get install -y "./$(basename "$deb")") >>"$log" 2>&1
-# Whatever the package pulled in goes again with it, so the machine is left as it was.
-mapfile -t installed_here < <(comm -13 <(echo "$packages_before") <(dpkg-query -W -f='${Package}\n' | sort))
+packages_before=$(installed_packages)
+(cd "$build_dir" && "${apt[@]}" install -y "./$(basename "$deb")") >>"$log" 2>&1
 
 step="running the installed game"
 desktop_entry=$(dpkg -L tessaro | grep '^/usr/share/applications/.*\.desktop$')
