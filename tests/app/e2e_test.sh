@@ -61,6 +61,7 @@ menu_height=$(( $(xwininfo -id "$board" | awk '/Height:/ {print $2}') - 440 ))
 new_game
 shot new-game
 finish_game expert
+sleep 0.5
 before=$(import -window "$board" -crop 440x440+0+"$menu_height" +repage png:- | md5sum)
 click_square 21
 after=$(import -window "$board" -crop 440x440+0+"$menu_height" +repage png:- | md5sum)
@@ -82,7 +83,7 @@ finish_game amateur
 
 # The help window on the rules, switched to About and back, then closed.
 key_to "$board" alt+h
-key_to "$board" r
+xdotool key r
 help=$(window_named "Tessaro - Help")
 sleep 0.3
 shot help-rules
@@ -92,7 +93,7 @@ shot help-about
 click_at "$help" $((300 + 63)) $((270 + 11))
 window_gone "Tessaro - Help"
 key_to "$board" alt+h
-key_to "$board" a
+xdotool key a
 help=$(window_named "Tessaro - Help")
 sleep 0.3
 shot help-about-menu
@@ -101,6 +102,6 @@ window_gone "Tessaro - Help"
 
 # Exit from the menu ends the program normally.
 key_to "$board" alt+f
-key_to "$board" x
+xdotool key e
 game_expect_exit 0
 echo "end to end: all passed"

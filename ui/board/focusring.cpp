@@ -1,7 +1,7 @@
 // The keyboard focus outline.
 #include "focusring.h"
 
-#include <QEvent>
+#include <QFocusEvent>
 #include <QPainter>
 
 namespace tessaro {
@@ -22,11 +22,21 @@ void FocusRing::watch(QWidget* control)
 bool FocusRing::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusIn) {
-        auto* control = static_cast<QWidget*>(watched);
-        setGeometry(control->geometry());
-        raise();
-        show();
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        const bool byKeyboard = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                                reason == Qt::OtherFocusReason;
+        // Focus handed back with the window (after a dialog, say) keeps whatever ring there was.
+        keyboardFocus_ = byKeyboard || (reason == Qt::ActiveWindowFocusReason && keyboardFocus_);
+        if (keyboardFocus_) {
+            auto* control = static_cast<QWidget*>(watched);
+            setGeometry(control->geometry());
+            raise();
+            show();
+        }
     } else if (event->type() == QEvent::FocusOut) {
+        if (static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason) {
+            keyboardFocus_ = false;
+        }
         hide();
     }
     return false;

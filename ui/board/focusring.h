@@ -5,8 +5,8 @@
 
 namespace tessaro {
 
-// Drawn above the squares and invisible to the mouse; shown only while a watched control has the focus,
-// so a player who only uses the mouse never sees it.
+// Drawn above the squares and invisible to the mouse; shown only while a watched control has the focus
+// that the keyboard gave it, so a player who only uses the mouse never sees it.
 class FocusRing : public QWidget {
     Q_OBJECT
 
@@ -18,6 +18,9 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool keyboardFocus_ = false;  // kept while the window is inactive, so the ring returns with it
 };
 
 }  // namespace tessaro

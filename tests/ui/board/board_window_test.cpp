@@ -233,6 +233,7 @@ void BoardWindowTest::clicksAfterCompletionAreIgnoredUntilNewGame()
     }
     QCOMPARE(state_->game.ResultLevel, std::int16_t{30});
     QCOMPARE(state_->game.GameOver, kTrue);
+    QVERIFY(!board_->findChild<QWidget*>("focusRing")->isVisible());  // a mouse player never sees it
     click(21);
     QCOMPARE(state_->game.MoveCount, std::int16_t{30});
     QCOMPARE(square(21)->cursor().shape(), Qt::BitmapCursor);  // the pointer still changes
