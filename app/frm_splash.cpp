@@ -5,7 +5,7 @@
 #include "dragcursor.h"
 #include "frm_board1.h"
 #include "programpaths.h"
-#include "ui_frm_splash.h"
+#include "frm_splash_form.h"
 #include "windowcentring.h"
 #include "windowsizing.h"
 
@@ -16,7 +16,16 @@
 namespace tessaro {
 
 frm_splash::frm_splash(Module1& state, const QString& programDirectory, QWidget* parent)
-    : QDialog(parent), state_(state), programDirectory_(programDirectory), ui_(std::make_unique<Ui::frm_splash>())
+    : frm_splash(state, programDirectory, [&state](const QString& path) { state.sound.PlaySoundFile(path); }, parent)
+{
+}
+
+frm_splash::frm_splash(Module1& state, const QString& programDirectory, PlayFileFunction playFile, QWidget* parent)
+    : QDialog(parent),
+      state_(state),
+      programDirectory_(programDirectory),
+      playFile_(std::move(playFile)),
+      ui_(std::make_unique<Ui::frm_splash>())
 {
     ui_->setupUi(this);
     Form_Load();
@@ -54,7 +63,7 @@ void frm_splash::changeEvent(QEvent* event)
 
 void frm_splash::Form_Activate()
 {
-    state_.sound.PlaySoundFile(platform::ProgramFilePath(programDirectory_, QStringLiteral("SOUND/8MUSC28.WAV")));
+    playFile_(platform::ProgramFilePath(programDirectory_, QStringLiteral("SOUND/8MUSC28.WAV")));
 }
 
 bool frm_splash::eventFilter(QObject* watched, QEvent* event)

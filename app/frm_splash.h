@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -20,9 +21,16 @@ class frm_splash : public QDialog {
     Q_OBJECT
 
 public:
+    // Starts a sound file; the game's is the state's SoundPlayer.
+    using PlayFileFunction = std::function<void(const QString& path)>;
+
     // Loads the splash window and, unless the display check fails, the board window hidden.
     // Throws IconLoadError when the board window cannot load its icon.
     frm_splash(Module1& state, const QString& programDirectory, QWidget* parent = nullptr);
+
+    // The same with another sound output, so that a test can see what was played.
+    frm_splash(Module1& state, const QString& programDirectory, PlayFileFunction playFile,
+               QWidget* parent = nullptr);
     ~frm_splash() override;
 
     // False when the display check failed: the program must end without showing anything.
@@ -42,6 +50,7 @@ private:
 
     Module1& state_;
     QString programDirectory_;
+    PlayFileFunction playFile_;
     std::unique_ptr<Ui::frm_splash> ui_;
     std::unique_ptr<frm_board1> board_;
     bool activated_ = false;

@@ -16,6 +16,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessaro"));
     QApplication::setApplicationVersion(QStringLiteral(TESSARO_VERSION_TEXT));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Tessaro"));
     tessaro::layouts::InstallLegacyFontSubstitutes();
 
     tessaro::Module1 state;

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    cmake g++ make pkg-config clang libclang-rt-14-dev
+    cmake g++ make pkg-config clang libclang-rt-14-dev dpkg-dev file
     libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins libgl-dev
     fonts-dejavu-core

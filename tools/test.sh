@@ -16,4 +16,8 @@ ctest --test-dir build-sanitize --output-on-failure -j"$jobs" | tail -n 3
 echo "== Full suite"
 cmake -S . -B build -DTESSARO_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
+
+echo "== Debian package"
+packaging/check-deb.sh build
+
 ctest --test-dir build --output-on-failure -j"$jobs"

@@ -4,11 +4,11 @@
 #include "displaycheck.h"
 #include "dragcursor.h"
 #include "focusring.h"
+#include "frm_board1_form.h"
 #include "frm_help.h"
 #include "frm_win.h"
 #include "programpaths.h"
 #include "squaregesture.h"
-#include "ui_frm_board1.h"
 #include "windowcentring.h"
 #include "windowsizing.h"
 
