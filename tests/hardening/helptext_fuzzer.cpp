@@ -1,0 +1,45 @@
+// libFuzzer target: any bytes in a help text file load without a crash into a bounded text, and the file stays as it was.
+#include "loadhelptext.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+QString FuzzFilePath()
+{
+    return QDir::temp().filePath(QStringLiteral("tessaro-helptext-fuzz-%1.txt").arg(QCoreApplication::applicationPid()));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QString path = FuzzFilePath();
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
+            std::abort();
+        }
+    }
+    const QString text = tessaro::LoadHelpText(path);
+    // Each byte gives at most one character, and nothing past the limit is taken.
+    const auto bound = std::min<qsizetype>(bytes.size(), tessaro::kHelpTextLimitBytes);
+    if (text.size() > bound || (bytes.isEmpty() != text.isEmpty())) {
+        std::abort();
+    }
+    QFile after(path);
+    if (!after.open(QIODevice::ReadOnly) || after.readAll() != bytes) {
+        std::abort();
+    }
+    after.close();
+    QFile::remove(path);
+    return 0;
+}
