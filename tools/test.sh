@@ -1,17 +1,24 @@
 #!/usr/bin/env bash
-# Sets up what is missing, then builds and runs every test headless:
-# the rules under AddressSanitizer and UndefinedBehaviorSanitizer, the fuzz targets, then the full suite.
+# Sets up what is missing, then builds and runs every test headless: the fuzz targets for a bounded
+# time, the whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, the Debian package,
+# and last the whole suite in the normal build, ending with CTest's summary.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/install-deps.sh
 jobs=$(nproc)
 
-echo "== Rules core under AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build-sanitize -DTESSARO_CORE_ONLY=ON -DTESSARO_SANITIZE=ON -DTESSARO_WERROR=ON \
-      -DCMAKE_BUILD_TYPE=Debug >/dev/null
+echo "== Fuzzing (bounded time)"
+cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DTESSARO_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build-fuzz -j"$jobs" --target fuzzers
+ctest --test-dir build-fuzz -R fuzz --output-on-failure
+
+echo "== Everything under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-sanitize -DTESSARO_SANITIZE=ON -DTESSARO_WERROR=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build-sanitize -j"$jobs"
-ctest --test-dir build-sanitize --output-on-failure -j"$jobs" | tail -n 3
+ASAN_OPTIONS="suppressions=$PWD/tools/lsan-suppressions.txt" \
+    LSAN_OPTIONS="suppressions=$PWD/tools/lsan-suppressions.txt" \
+    ctest --test-dir build-sanitize --output-on-failure -j"$jobs" | tail -n 4
 
 echo "== Full suite"
 cmake -S . -B build -DTESSARO_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
