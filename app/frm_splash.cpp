@@ -1,6 +1,7 @@
 // The splash window.
 #include "frm_splash.h"
 
+#include "controlclick.h"
 #include "displaycheck.h"
 #include "dragcursor.h"
 #include "frm_board1.h"
@@ -11,7 +12,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QMouseEvent>
 
 namespace tessaro {
 
@@ -40,7 +40,8 @@ void frm_splash::Form_Load()
     ui_->Image1->setGeometry(149, 280, 264, 128);
     platform::CentreOnScreen(*this, outer);
     ui_->Image1->setCursor(layouts::DragCursorOf(*ui_->lbl_splash));
-    ui_->Image1->installEventFilter(this);
+    connect(new platform::ControlClick(*ui_->Image1), &platform::ControlClick::clicked, this,
+            &frm_splash::Image1_DragDrop);
     setWindowIcon(QIcon());
     if (!platform::DisplayCheck(this)) {
         return;
@@ -64,27 +65,6 @@ void frm_splash::changeEvent(QEvent* event)
 void frm_splash::Form_Activate()
 {
     playFile_(platform::ProgramFilePath(programDirectory_, QStringLiteral("SOUND/8MUSC28.WAV")));
-}
-
-bool frm_splash::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == ui_->Image1) {
-        if (event->type() == QEvent::MouseButtonPress) {
-            pressedOnImage_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-            return true;
-        }
-        if (event->type() == QEvent::MouseButtonRelease) {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            const bool click = pressedOnImage_ && mouse->button() == Qt::LeftButton &&
-                               ui_->Image1->rect().contains(mouse->position().toPoint());
-            pressedOnImage_ = false;
-            if (click) {
-                Image1_DragDrop();
-            }
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void frm_splash::Image1_DragDrop()

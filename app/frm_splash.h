@@ -41,7 +41,6 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Load();
@@ -55,7 +54,6 @@ private:
     std::unique_ptr<frm_board1> board_;
     bool activated_ = false;
     bool handedOver_ = false;
-    bool pressedOnImage_ = false;
 };
 
 }  // namespace tessaro

@@ -1,8 +1,9 @@
 // Mouse and keyboard input on the board's squares.
 #include "squaregesture.h"
 
+#include "controlclick.h"
+
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QWidget>
 
 #include <cstdlib>
@@ -57,6 +58,8 @@ void SquareGesture::watch(SquareIndex square, QWidget* control)
     controls_[square] = control;
     control->setFocusPolicy(Qt::TabFocus);
     control->installEventFilter(this);
+    connect(new platform::ControlClick(*control), &platform::ControlClick::clicked, this,
+            [this, square] { emit clicked(square); });
 }
 
 bool SquareGesture::eventFilter(QObject* watched, QEvent* event)
@@ -66,39 +69,19 @@ bool SquareGesture::eventFilter(QObject* watched, QEvent* event)
         return false;
     }
     const SquareIndex square = found->second;
-    auto* control = static_cast<QWidget*>(watched);
-    switch (event->type()) {
-    case QEvent::MouseButtonPress: {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        pressed_ = mouse->button() == Qt::LeftButton ? square : kNoSquare;
-        return true;
-    }
-    case QEvent::MouseButtonRelease: {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        // Qt keeps sending the release to the pressed square, wherever the pointer went meanwhile.
-        const bool overSquare = control->rect().contains(mouse->position().toPoint());
-        const bool click = mouse->button() == Qt::LeftButton && pressed_ == square && overSquare;
-        pressed_ = kNoSquare;
-        if (click) {
-            emit clicked(square);
-        }
-        return true;
-    }
-    case QEvent::KeyPress: {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Space || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            emit clicked(square);
-            return true;
-        }
-        if (StepFor(key->key()).columns != 0 || StepFor(key->key()).rows != 0) {
-            moveFocus(square, key->key());
-            return true;
-        }
+    if (event->type() != QEvent::KeyPress) {
         return false;
     }
-    default:
-        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Space || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        emit clicked(square);
+        return true;
     }
+    if (StepFor(key->key()).columns != 0 || StepFor(key->key()).rows != 0) {
+        moveFocus(square, key->key());
+        return true;
+    }
+    return false;
 }
 
 void SquareGesture::moveFocus(SquareIndex from, int key)

@@ -7,7 +7,6 @@
 
 #include <map>
 
-class QLabel;
 class QWidget;
 
 namespace tessaro {
@@ -34,7 +33,6 @@ private:
 
     std::map<QObject*, SquareIndex> squares_;
     std::map<SquareIndex, QWidget*> controls_;
-    SquareIndex pressed_ = kNoSquare;
 };
 
 }  // namespace tessaro

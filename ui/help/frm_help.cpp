@@ -4,10 +4,10 @@
 #include <QShowEvent>
 #include <QUrl>
 
+#include "controlclick.h"
 #include "dragcursor.h"
 #include "frm_help_form.h"
 #include "helpwrapmode.h"
-#include "linkclick.h"
 #include "loadhelptext.h"
 #include "messagebox.h"
 #include "module1.h"
@@ -48,7 +48,7 @@ frm_help::frm_help(const Module1& state, const QString& programDirectory, QWidge
     for (const auto& [index, button] : btn_help_) {
         connect(button, &QPushButton::clicked, this, [this, index = index] { btn_help_Click(index); });
     }
-    connect(new LinkClick(*ui_->lbl_url), &LinkClick::clicked, this, &frm_help::lbl_url_Click);
+    connect(new platform::ControlClick(*ui_->lbl_url), &platform::ControlClick::clicked, this, &frm_help::lbl_url_Click);
     Form_Load();
 }
 

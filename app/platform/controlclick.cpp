@@ -1,17 +1,17 @@
-// Click detection for a label used as a link.
-#include "linkclick.h"
+// Click detection on controls without a click of their own.
+#include "controlclick.h"
 
 #include <QMouseEvent>
 #include <QWidget>
 
-namespace tessaro {
+namespace tessaro::platform {
 
-LinkClick::LinkClick(QWidget& watched) : QObject(&watched), watched_(watched)
+ControlClick::ControlClick(QWidget& watched) : QObject(&watched), watched_(watched)
 {
     watched_.installEventFilter(this);
 }
 
-bool LinkClick::eventFilter(QObject* watched, QEvent* event)
+bool ControlClick::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != &watched_) {
         return false;
@@ -41,4 +41,4 @@ bool LinkClick::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-}  // namespace tessaro
+}  // namespace tessaro::platform

@@ -1,19 +1,19 @@
-// Turns a plain label into something that can be clicked, the way a link is.
+// A click on a control that has no click of its own (a picture, a label), the way the game's windows take one.
 #pragma once
 
 #include <QObject>
 
 class QWidget;
 
-namespace tessaro {
+namespace tessaro::platform {
 
 // Watches one widget and reports a click on it: the left button pressed over it and released
 // over it. Moving across the widget, or pressing and then letting go elsewhere, is no click.
-class LinkClick : public QObject {
+class ControlClick : public QObject {
     Q_OBJECT
 
 public:
-    explicit LinkClick(QWidget& watched);
+    explicit ControlClick(QWidget& watched);
 
 signals:
     void clicked();
@@ -26,4 +26,4 @@ private:
     bool pressed_ = false;
 };
 
-}  // namespace tessaro
+}  // namespace tessaro::platform
