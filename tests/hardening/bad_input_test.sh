@@ -5,6 +5,7 @@
 : "${X11_CLIPBOARD:?path of the x11_clipboard helper}"
 source "$X11_HELPERS"
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/private_pulse.sh"
 source "$here/bad_input_steps.sh"
 
 PROGRAM=$(dirname "$TESSARO")
