@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ExactCase{"onePiece", Pattern(1024)}, ExactCase{"pieceAndRest", Pattern(1500)},
                       ExactCase{"manyPieces", Pattern(5 * 1024 + 1)},
                       // Spaces at either end belong to the sound's bytes and must stay.
-                      ExactCase{"spacesAtBothEnds", QByteArray("   RIFF\x01\x20\x00 data  ", 19)},
+                      ExactCase{"spacesAtBothEnds", QByteArrayLiteral("   RIFF\x01\x20\x00 data  ")},
                       ExactCase{"onlySpaces", QByteArray(1500, ' ')},
                       ExactCase{"spacesAcrossAPieceBoundary", QByteArray(1020, 'a') + QByteArray(10, ' ')}),
     [](const ::testing::TestParamInfo<ExactCase>& info) { return std::string(info.param.name); });
