@@ -9,18 +9,21 @@ set -euo pipefail
 mkdir -p "$SHOTS"
 
 x11_start() {
-    local display
-    for display in $(seq 90 140); do
-        [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
-        Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-        XVFB_PID=$!
-        export DISPLAY=":$display"
-        for _ in $(seq 100); do
-            xdpyinfo >/dev/null 2>&1 && return 0
-            kill -0 "$XVFB_PID" 2>/dev/null || break
-            sleep 0.1
-        done
+    # Xvfb picks a free display itself and writes its number once it accepts clients.
+    local numberFile
+    numberFile=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numberFile" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 300); do
+        if [ -s "$numberFile" ]; then
+            export DISPLAY=":$(tr -d '[:space:]' <"$numberFile")"
+            rm -f "$numberFile"
+            return 0
+        fi
+        kill -0 "$XVFB_PID" 2>/dev/null || break
+        sleep 0.1
     done
+    rm -f "$numberFile"
     echo "could not start Xvfb" >&2
     return 1
 }
