@@ -16,7 +16,10 @@ ctest --test-dir build-fuzz -R fuzz --output-on-failure
 echo "== Everything under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-sanitize -DTESSARO_SANITIZE=ON -DTESSARO_WERROR=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build-sanitize -j"$jobs"
-ctest --test-dir build-sanitize --output-on-failure -j"$jobs" | tail -n 4
+# Only the summary unless something failed, so the last summary printed is the full suite's.
+ctest --test-dir build-sanitize --output-on-failure -j"$jobs" >build-sanitize/ctest.log 2>&1 ||
+    { cat build-sanitize/ctest.log; exit 1; }
+tail -n 4 build-sanitize/ctest.log
 
 echo "== Full suite"
 cmake -S . -B build -DTESSARO_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
