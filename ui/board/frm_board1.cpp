@@ -15,7 +15,8 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QImageReader>
-#include <QMouseEvent>
+
+#include <algorithm>
 
 namespace tessaro {
 namespace {
@@ -39,6 +40,10 @@ QIcon LoadIcon(const QString& path)
     QIcon icon(path);
     return icon.isNull() ? QIcon(QPixmap::fromImage(image)) : icon;
 }
+
+// lbl_moves at its stored 402, 25 pixels wide.
+constexpr int kMoveCountWidth = 25;
+constexpr int kMoveCountCentreX = 402 + kMoveCountWidth / 2;
 
 QString AccessibleNameOf(SquareIndex square, Knight knight)
 {
@@ -218,7 +223,13 @@ void frm_board1::showNewGame(const Arrangement& board)
 
 void frm_board1::showMoveCount(std::string_view caption)
 {
-    ui_->lbl_moves->setText(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+    QLabel* label = ui_->lbl_moves;
+    const QString text = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+    label->setText(text);
+    // The stored 25 pixels hold two digits; a longer count grows about the same centre rather than lose
+    // its outer digits.
+    const int width = std::max(kMoveCountWidth, label->fontMetrics().horizontalAdvance(text) + 2);
+    label->setGeometry(kMoveCountCentreX - width / 2, label->y(), width, label->height());
 }
 
 void frm_board1::showResults()

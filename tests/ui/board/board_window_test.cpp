@@ -63,6 +63,7 @@ private slots:
     void keyboardMovesTheFocusAndClicksTheFocusedKnight();
     void targetViewCoversTheBoardWhileHeldWithAnyButton();
     void helpMenuSetsTheTopicAndOpensTheHelpWindow();
+    void longMoveCountsKeepAllTheirDigits();
     void exitClosesTheWindow();
     void missingIconIsAFatalErrorNamingTheFile();
 
@@ -298,6 +299,20 @@ void BoardWindowTest::helpMenuSetsTheTopicAndOpensTheHelpWindow()
     QCOMPARE(closer.seen, (std::vector<QString>{QStringLiteral("frm_help"), QStringLiteral("frm_help")}));
     const auto menus = board_->menuBar()->actions();
     QCOMPARE(menus.size(), 2);
+}
+
+void BoardWindowTest::longMoveCountsKeepAllTheirDigits()
+{
+    newGame();
+    QLabel* moves = label("lbl_moves");
+    const QRect stored = moves->geometry();
+    click(21);
+    QCOMPARE(moves->geometry(), stored);  // one digit keeps the stored size
+    state_->game.MoveCount = kMaxMoveCount - 1;
+    click(25);
+    QCOMPARE(moves->text(), QStringLiteral("32767"));
+    QVERIFY(moves->width() >= moves->fontMetrics().horizontalAdvance(moves->text()));
+    QVERIFY(qAbs(moves->geometry().center().x() - stored.center().x()) <= 1);
 }
 
 void BoardWindowTest::exitClosesTheWindow()
