@@ -1,4 +1,4 @@
-// The four windows set up from their stored designs, for the layout tests.
+// The four windows set up from their stored designs, and picture helpers, for the layout tests.
 #pragma once
 
 #include "frm_board1_form.h"
@@ -7,9 +7,33 @@
 #include "frm_win_form.h"
 
 #include <QDialog>
+#include <QImage>
 #include <QMainWindow>
+#include <QPixmap>
 #include <QString>
 #include <QWidget>
+
+// Pixels in one format, so pictures compare by what they show.
+inline QImage Argb(const QImage& image)
+{
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+inline QImage Argb(const QPixmap& picture)
+{
+    return Argb(picture.toImage());
+}
+
+inline QImage StoredPixels(const QString& fileName)
+{
+    return Argb(QImage(QStringLiteral(":/pictures/") + fileName));
+}
+
+// "knight07.gif", or "knight07@2x.gif" with a suffix.
+inline QString KnightFile(int number, const QString& suffix = QString())
+{
+    return QStringLiteral("knight%1%2.gif").arg(number, 2, 10, QLatin1Char('0')).arg(suffix);
+}
 
 struct AllForms {
     QDialog splash;
@@ -41,11 +65,14 @@ struct AllForms {
         return nullptr;
     }
 
-    // A control of a window by name, searched through the whole window.
+    // A control of a window by name, searched through the whole window; the window itself by its own name.
     template <typename T = QWidget>
     T* control(const QString& formName, const QString& controlName)
     {
         QWidget* window = form(formName);
+        if (window && controlName == formName) {
+            return qobject_cast<T*>(window);
+        }
         return window ? window->findChild<T*>(controlName) : nullptr;
     }
 };
