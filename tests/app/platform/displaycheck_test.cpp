@@ -49,13 +49,9 @@ private slots:
         }
         QVERIFY(!passed);
         QCOMPARE(watcher.Count(), 1);
-        const SeenMessageBox& box = watcher.Last();
-        QCOMPARE(box.text, kLargeFontsText);
-        QCOMPARE(box.title, QStringLiteral("Tessaro"));
-        QCOMPARE(box.buttons, QStringList{QStringLiteral("OK")});
-        QCOMPARE(box.icon, QMessageBox::NoIcon);
-        QVERIFY(box.modal);
-        QCOMPARE(box.objectName, QString::fromLatin1(kMessageBoxObjectName));
+        QCOMPARE(watcher.Last().text, kLargeFontsText);
+        // The game's own message box, whose title and button its own test checks.
+        QCOMPARE(watcher.Last().objectName, QString::fromLatin1(kMessageBoxObjectName));
     }
 };
 
