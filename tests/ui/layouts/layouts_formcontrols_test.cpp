@@ -9,7 +9,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRect>
-#include <QStringList>
 #include <QTest>
 
 using tessaro::layouts::ControlArray;
@@ -236,32 +235,6 @@ private slots:
     {
         QCOMPARE(forms_.helpUi.txt_help->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         QCOMPARE(forms_.helpUi.txt_help->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-    }
-
-    void focusChainFollowsTheTabIndexes_data()
-    {
-        QTest::addColumn<QString>("form");
-        QTest::addColumn<QStringList>("order");
-        QTest::newRow("board") << "frm_board1" << QStringList{"lbl_splash", "lbl_moves", "btn_view"};
-        QTest::newRow("help") << "frm_help"
-                              << QStringList{"txt_help", "btn_help_4", "btn_help_5", "btn_help_0", "lbl_url", "lbl_splash"};
-        QTest::newRow("results") << "frm_win" << QStringList{"btn_OK", "lbl_rank", "lbl_text"};
-    }
-
-    void focusChainFollowsTheTabIndexes()
-    {
-        QFETCH(QString, form);
-        QFETCH(QStringList, order);
-        QWidget* at = forms_.control(form, order.first());
-        QVERIFY(at);
-        const int chainLength = int(forms_.form(form)->findChildren<QWidget*>().size()) + 1;
-        for (const QString& next : order.sliced(1)) {
-            int steps = 0;
-            do {
-                at = at->nextInFocusChain();
-            } while (at->objectName() != next && ++steps < chainLength);
-            QVERIFY2(steps < chainLength, qPrintable(next + QStringLiteral(" is out of tab order")));
-        }
     }
 
     // The text box passes Tab on rather than taking it as text.

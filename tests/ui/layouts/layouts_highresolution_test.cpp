@@ -53,16 +53,6 @@ private slots:
         }
     }
 
-    void sharedPicturesKeepTheirIdentity()
-    {
-        AllForms forms;
-        const Ui::frm_board1& ui = forms.boardUi;
-        ui.img_bird_1->setPixmap(ui.img_source_16->pixmap());
-        ui.img_bird_25->setPixmap(ui.img_blank->pixmap());
-        QCOMPARE(ui.img_bird_1->pixmap().cacheKey(), ui.img_source_16->pixmap().cacheKey());
-        QCOMPARE(ui.img_bird_25->pixmap().cacheKey(), ui.img_blank->pixmap().cacheKey());
-    }
-
     void dragCursorKeepsItsHotSpot()
     {
         AllForms forms;
