@@ -12,6 +12,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QShowEvent>
+#include <QWindow>
 
 namespace tessaro {
 
@@ -52,14 +54,25 @@ void frm_splash::Form_Load()
     }
 }
 
-void frm_splash::changeEvent(QEvent* event)
+void frm_splash::showEvent(QShowEvent* event)
 {
-    // Qt reports an activation on every change of focus; the music starts on the first one only.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !activated_) {
-        activated_ = true;
-        Form_Activate();
+    QDialog::showEvent(event);
+    if (!activated_ && windowHandle() != nullptr) {
+        windowHandle()->installEventFilter(this);
     }
-    QDialog::changeEvent(event);
+}
+
+bool frm_splash::eventFilter(QObject* watched, QEvent* event)
+{
+    // The start-up window becomes active once it is first on the screen. Qt's activation notices are
+    // no signal for that: one comes with every change of focus, and without a window manager perhaps
+    // none at all. The music waits until the window is drawn, so no audio server can hold it back.
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed() &&
+        !activated_) {
+        activated_ = true;
+        QMetaObject::invokeMethod(this, &frm_splash::Form_Activate, Qt::QueuedConnection);
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void frm_splash::Form_Activate()

@@ -39,7 +39,8 @@ public:
     frm_board1* board() const { return board_.get(); }
 
 protected:
-    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

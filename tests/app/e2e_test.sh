@@ -20,7 +20,7 @@ new_game() {
     sleep 0.2
 }
 
-# Records the null sink's monitor while the results window opens, then checks that it is not silent.
+# Records the null sink's monitor for a while, then checks that what it heard is not silent.
 record_start() {
     parecord --device=nullsink.monitor --file-format=wav "$1" &
     RECORDER=$!
@@ -33,7 +33,7 @@ record_stop_and_check() {
     local rms
     rms=$(sox "$1" -n stat 2>&1 | awk '/RMS +amplitude/ {print $3}')
     echo "recorded RMS amplitude: $rms"
-    awk -v r="$rms" 'BEGIN { exit !(r > 0.01) }' || fail "the result sound did not reach the audio output"
+    awk -v r="$rms" 'BEGIN { exit !(r > 0.01) }' || fail "no sound reached the audio output"
 }
 
 finish_game() {
@@ -50,8 +50,13 @@ finish_game() {
     window_gone "Game Over"
 }
 
+# The opening music plays while the splash is shown.
+record_start "$SHOTS/opening.wav"
 game_start
 splash=$(window_named "Tessaro - an Orvane puzzle")
+sleep 1
+shot splash
+record_stop_and_check "$SHOTS/opening.wav"
 click_at "$splash" 281 344
 board=$(window_named "Tessaro")
 menu_height=$(( $(xwininfo -id "$board" | awk '/Height:/ {print $2}') - 440 ))
