@@ -48,17 +48,22 @@ game_start() {
     GAME_PID=$!
 }
 
-# Waits for the game to end and checks its exit status.
-game_expect_exit() {
-    local want=$1 status=0
+# Waits up to 30 s for the game to end and leaves its exit status in GAME_STATUS.
+game_wait_exit() {
+    GAME_STATUS=0
     for _ in $(seq 300); do
         kill -0 "$GAME_PID" 2>/dev/null || break
         sleep 0.1
     done
     kill -0 "$GAME_PID" 2>/dev/null && fail "the game did not end"
-    wait "$GAME_PID" || status=$?
+    wait "$GAME_PID" || GAME_STATUS=$?
     GAME_PID=""
-    [ "$status" -eq "$want" ] || { cat "$GAME_LOG" >&2; fail "exit status $status, expected $want"; }
+}
+
+# Waits for the game to end and checks its exit status.
+game_expect_exit() {
+    game_wait_exit
+    [ "$GAME_STATUS" -eq "$1" ] || { cat "$GAME_LOG" >&2; fail "exit status $GAME_STATUS, expected $1"; }
 }
 
 # The id of the visible window whose title is exactly $1, waiting up to 30 s for it.

@@ -305,21 +305,15 @@ step_link() {
 
 # The icon cannot be loaded: only a message naming it, then a failure status.
 step_fatal() {
-    local message count status=0
+    local message count
     message=$(window_named "Tessaro")
     shot "$CASE_NAME-message"
     xdotool search --onlyvisible --name '^Tessaro - an Orvane puzzle$' >/dev/null 2>&1 && fail "the splash window was shown"
     count=$(xdotool search --onlyvisible --name '^Tessaro$' | wc -l)
     [ "$count" -eq 1 ] || fail "the board window was shown"
     key_to "$message" Return
-    for _ in $(seq 300); do
-        kill -0 "$GAME_PID" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$GAME_PID" 2>/dev/null && fail "the game did not end"
-    wait "$GAME_PID" || status=$?
-    GAME_PID=""
-    [ "$status" -ne 0 ] || fail "the game ended with status 0"
+    game_wait_exit
+    [ "$GAME_STATUS" -ne 0 ] || fail "the game ended with status 0"
     grep -q "SOUND/tessaro.ico" "$GAME_LOG" || fail "the error does not name SOUND/tessaro.ico"
 }
 
