@@ -9,7 +9,8 @@ packages=(
     fonts-dejavu-core
     xvfb xauth xdotool x11-utils imagemagick
     pulseaudio pulseaudio-utils sox
-    libx11-dev strace desktop-file-utils appstream
+    libx11-dev strace desktop-file-utils appstream lintian man-db
+    dbus-x11 at-spi2-core python3-pyatspi weston qt6-wayland
 )
 
 missing=()
