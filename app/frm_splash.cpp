@@ -2,13 +2,11 @@
 #include "frm_splash.h"
 
 #include "controlclick.h"
+#include "desktopservices.h"
 #include "displaycheck.h"
-#include "dragcursor.h"
+#include "forms.h"
 #include "frm_board1.h"
-#include "programpaths.h"
-#include "frm_splash_form.h"
-#include "windowcentring.h"
-#include "windowsizing.h"
+#include "windowplacement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -37,10 +35,9 @@ frm_splash::~frm_splash() = default;
 
 void frm_splash::Form_Load()
 {
-    const platform::TwipsSize outer = platform::SizeFromClientRect(*this, {0, 0, 424, 421}, false);
+    platform::PlaceWindow(*this, {0, 0, 424, 421}, false);
     ui_->lbl_splash->setGeometry(1, 1, 0, 0);
     ui_->Image1->setGeometry(149, 280, 264, 128);
-    platform::CentreOnScreen(*this, outer);
     ui_->Image1->setCursor(layouts::DragCursorOf(*ui_->lbl_splash));
     connect(new platform::ControlClick(*ui_->Image1), &platform::ControlClick::clicked, this,
             &frm_splash::Image1_DragDrop);

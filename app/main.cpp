@@ -1,11 +1,10 @@
 // Tessaro: the program starts with its splash window and ends when its last window closes.
 #include "endprocess.h"
 #include "frm_board1.h"
+#include "desktopservices.h"
+#include "forms.h"
 #include "frm_splash.h"
-#include "legacyfonts.h"
-#include "messagebox.h"
 #include "module1.h"
-#include "programpaths.h"
 
 #include <QApplication>
 

@@ -1,33 +1,28 @@
 // The large-fonts display check.
 #include "displaycheck.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QString>
 #include <QWidget>
 
-#include "largefonts.h"
-#include "messagebox.h"
-#include "screendpi.h"
+#include <cmath>
+
+#include "desktopservices.h"
 
 namespace tessaro::platform {
 
-namespace {
-
-int HorizontalDpi(const QWidget* window)
+bool IsLargeFontsSetting(int dpiX)
 {
-    if (window != nullptr) {
-        return DotsPerInch(*window).x;
-    }
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen != nullptr ? DotsPerInch(*screen).x : 96;
+    // remainder() rounds its quotient halves to even whatever the floating-point rounding mode.
+    const double twipsPerPixel = 1440.0 / dpiX;
+    return twipsPerPixel - std::remainder(twipsPerPixel, 1.0) == 12.0;
 }
-
-}  // namespace
 
 bool DisplayCheck(QWidget* window)
 {
-    if (!IsLargeFontsSetting(HorizontalDpi(window))) {
+    // Qt keeps logical dots per inch at 96 and turns the desktop's scale into a device pixel
+    // ratio: their product is 120 for a 125 % desktop, 144 for 150 %, as the classic settings were.
+    const auto dpiX = static_cast<int>(std::lround(window->logicalDpiX() * window->devicePixelRatioF()));
+    if (!IsLargeFontsSetting(dpiX)) {
         return true;
     }
     ShowMessage(window, QStringLiteral(

@@ -1,16 +1,14 @@
 // The board window.
 #include "frm_board1.h"
 
+#include "desktopservices.h"
 #include "displaycheck.h"
-#include "dragcursor.h"
 #include "focusring.h"
-#include "frm_board1_form.h"
+#include "forms.h"
 #include "frm_help.h"
 #include "frm_win.h"
-#include "programpaths.h"
 #include "squaregesture.h"
-#include "windowcentring.h"
-#include "windowsizing.h"
+#include "windowplacement.h"
 
 #include <QFileInfo>
 #include <QIcon>
@@ -70,7 +68,7 @@ frm_board1::~frm_board1() = default;
 
 void frm_board1::Form_Load()
 {
-    const platform::TwipsSize outer = platform::SizeFromClientRect(*this, {0, 0, 439, 439}, true);
+    platform::PlaceWindow(*this, {0, 0, 439, 439}, true);
 
     auto* focusRing = new FocusRing(ui_->centralwidget);
     for (const auto& [index, square] : img_bird_) {
@@ -106,7 +104,6 @@ void frm_board1::Form_Load()
 
     setWindowIcon(QIcon());
     setWindowIcon(LoadIcon(platform::ProgramFilePath(programDirectory_, QStringLiteral("SOUND/tessaro.ico"))));
-    platform::CentreOnScreen(*this, outer);
 
     connect(ui_->mnu_puz1, &QAction::triggered, this, &frm_board1::mnu_puz1_Click);
     connect(ui_->mnu_exit, &QAction::triggered, this, &frm_board1::mnu_exit_Click);

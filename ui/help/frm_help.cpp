@@ -5,16 +5,12 @@
 #include <QUrl>
 
 #include "controlclick.h"
-#include "dragcursor.h"
-#include "frm_help_form.h"
+#include "desktopservices.h"
+#include "forms.h"
 #include "helpwrapmode.h"
 #include "loadhelptext.h"
-#include "messagebox.h"
 #include "module1.h"
-#include "programpaths.h"
-#include "weblink.h"
-#include "windowcentring.h"
-#include "windowsizing.h"
+#include "windowplacement.h"
 
 namespace tessaro {
 
@@ -57,7 +53,7 @@ frm_help::~frm_help() = default;
 void frm_help::Form_Load()
 {
     // Sized as if it had a menu bar although it has none: the layout below uses that room.
-    const platform::TwipsSize outer = platform::SizeFromClientRect(*this, {0, 0, 440, 280}, true);
+    platform::PlaceWindow(*this, {0, 0, 440, 280}, true);
 
     ui_->txt_help->setReadOnly(true);
     ui_->txt_help->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -77,7 +73,6 @@ void frm_help::Form_Load()
 
     ui_->lbl_url->setCursor(layouts::DragCursorOf(*ui_->lbl_splash));
     setWindowIcon(QIcon());
-    platform::CentreOnScreen(*this, outer);
 }
 
 void frm_help::showEvent(QShowEvent* event)

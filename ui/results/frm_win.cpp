@@ -1,13 +1,12 @@
 // Loading of the results window and the showing of the result.
 #include "frm_win.h"
 
-#include "frm_win_form.h"
+#include "desktopservices.h"
+#include "forms.h"
 #include "loadsoundfile.h"
 #include "module1.h"
-#include "programpaths.h"
 #include "ranking.h"
-#include "windowcentring.h"
-#include "windowsizing.h"
+#include "windowplacement.h"
 
 namespace tessaro {
 
@@ -39,11 +38,10 @@ frm_win::~frm_win() = default;
 
 void frm_win::Form_Load(const QString& programDirectory)
 {
-    const platform::TwipsSize outer = platform::SizeFromClientRect(*this, {0, 0, 328, 209}, false);
+    platform::PlaceWindow(*this, {0, 0, 328, 209}, false);
     ui_->btn_OK->move(129, 176);
     ui_->lbl_rank->move(90, 116);
     ui_->lbl_text->move(8, 138);
-    platform::CentreOnScreen(*this, outer);
 
     // Both sounds are in memory before the window shows, so the result sound starts without
     // waiting for the disk.

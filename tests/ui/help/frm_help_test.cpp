@@ -12,8 +12,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "forms.h"
 #include "frm_help.h"
-#include "legacyfonts.h"
 #include "loadhelptext.h"
 #include "module1.h"
 

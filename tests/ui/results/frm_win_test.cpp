@@ -10,7 +10,7 @@
 #include <QTimer>
 
 #include "frm_win.h"
-#include "legacyfonts.h"
+#include "forms.h"
 #include "module1.h"
 
 using tessaro::frm_win;

@@ -1,9 +1,24 @@
-// Paths in the program's directory.
-#include "programpaths.h"
+// The desktop's message box, URL handler and program directory.
+#include "desktopservices.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QUrl>
 
 namespace tessaro::platform {
+
+void ShowMessage(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tessaro"), text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+bool OpenWebAddress(const QUrl& url)
+{
+    return QDesktopServices::openUrl(url);
+}
 
 QString ProgramDirectory()
 {

@@ -1,10 +1,17 @@
-// The drag pointer made from a window's lbl_splash.
-#include "dragcursor.h"
+// The designs' font stand-in and drag pointer.
+#include "forms.h"
 
+#include <QFont>
 #include <QLabel>
 #include <QPixmap>
+#include <QString>
 
 namespace tessaro::layouts {
+
+void InstallLegacyFontSubstitutes()
+{
+    QFont::insertSubstitution(QString::fromLatin1(kLegacyFontFamily), QString::fromLatin1(kLegacyFontSubstitute));
+}
 
 QCursor DragCursorOf(const QLabel& lbl_splash)
 {

@@ -1,9 +1,20 @@
-// The program's directory and the files and folders the game reads from it.
+// What the game asks of the desktop: its message box, a web link, and the program's own paths.
 #pragma once
 
 #include <QString>
 
+class QUrl;
+class QWidget;
+
 namespace tessaro::platform {
+
+// Shows the text as plain text in a modal box titled "Tessaro" with an OK button only and no
+// icon, and returns once the player has closed it.
+void ShowMessage(QWidget* parent, const QString& text);
+
+// Hands a web address or a local page to the desktop's URL handler (xdg-open), never to a
+// shell. False when nothing could open it (no browser installed).
+bool OpenWebAddress(const QUrl& url);
 
 // The directory that holds the executable, without a trailing "/" except at the root.
 QString ProgramDirectory();

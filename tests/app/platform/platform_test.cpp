@@ -1,0 +1,125 @@
+// The platform layer as a player meets it: each window's size and place, and the display check.
+#include <QAbstractButton>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "displaycheck.h"
+#include "frm_board1.h"
+#include "frm_help.h"
+#include "frm_splash.h"
+#include "frm_win.h"
+
+using namespace tessaro;
+
+namespace {
+
+const QString kLargeFontsMessage = QStringLiteral(
+    "Tessaro: Your video display is set to LARGE FONTS. This application requires a setting of Small Fonts. Right "
+    "click on your desktop, select PROPERTIES,then SETTINGS. Change Fonts from Large to Small, then click on the "
+    "APPLY button.");
+
+// Answers every message box while it lives, keeping each as "title: text".
+class MessageCloser {
+public:
+    MessageCloser()
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && box->isVisible()) {
+                seen << box->windowTitle() + QStringLiteral(": ") + box->text();
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        timer_.start(10);
+    }
+    QStringList seen;
+
+private:
+    QTimer timer_;
+};
+
+std::unique_ptr<QWidget> LoadWindow(const QString& name, Module1& state, const QString& programDirectory)
+{
+    if (name == QStringLiteral("frm_splash")) {
+        return std::make_unique<frm_splash>(state, programDirectory, [](const QString&) {});
+    }
+    if (name == QStringLiteral("frm_board1")) {
+        return std::make_unique<frm_board1>(state, programDirectory);
+    }
+    if (name == QStringLiteral("frm_help")) {
+        return std::make_unique<frm_help>(state, programDirectory);
+    }
+    return std::make_unique<frm_win>(state, programDirectory, [](const QByteArray&) {});
+}
+
+}  // namespace
+
+class PlatformTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The screen at (300, 200) is 800 x 600 pixels at 96 dpi, 640 x 480 at 120 and 533 x 400 at 144.
+    // A window is placed as if it had the classic frame: 3 pixels each side, a 19-pixel caption and
+    // for the board and help windows a 19-pixel menu bar; one taller than the screen sits at its top.
+    void eachWindowHasItsClientSizeAndPlaceAtEveryScale_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QSize>("client");
+        QTest::addColumn<QPoint>("at96");
+        QTest::addColumn<QPoint>("at120");
+        QTest::addColumn<QPoint>("at144");
+        QTest::newRow("splash") << "frm_splash" << QSize(425, 422) << QPoint(485, 277) << QPoint(405, 217) << QPoint(351, 200);
+        QTest::newRow("board") << "frm_board1" << QSize(440, 440) << QPoint(477, 258) << QPoint(397, 200) << QPoint(344, 200);
+        QTest::newRow("help") << "frm_help" << QSize(441, 300) << QPoint(477, 338) << QPoint(397, 278) << QPoint(343, 238);
+        QTest::newRow("results") << "frm_win" << QSize(329, 210) << QPoint(533, 383) << QPoint(453, 323) << QPoint(399, 283);
+    }
+
+    void eachWindowHasItsClientSizeAndPlaceAtEveryScale()
+    {
+        QFETCH(QString, window);
+        QFETCH(QSize, client);
+        QFETCH(QPoint, at96);
+        QFETCH(QPoint, at120);
+        QFETCH(QPoint, at144);
+        const int dpi = qEnvironmentVariableIntValue("QT_FONT_DPI");
+        QVERIFY(dpi == 96 || dpi == 120 || dpi == 144);
+        QTemporaryDir programDir;
+        QVERIFY(QDir(programDir.path()).mkpath(QStringLiteral("SOUND")));
+        QVERIFY(QFile::copy(TESSARO_SOURCE_DIR "/data/SOUND/tessaro.ico", programDir.filePath("SOUND/tessaro.ico")));
+        Module1 state;
+        MessageCloser messages;
+
+        const std::unique_ptr<QWidget> shown = LoadWindow(window, state, programDir.path());
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
+
+        const auto* mainWindow = qobject_cast<QMainWindow*>(shown.get());
+        QCOMPARE((mainWindow ? mainWindow->centralWidget() : shown.get())->size(), client);
+        QCOMPARE(shown->minimumSize(), shown->maximumSize());
+        QCOMPARE(shown->pos(), dpi == 96 ? at96 : dpi == 120 ? at120 : at144);
+        const bool checksDisplay = window == QStringLiteral("frm_splash") || window == QStringLiteral("frm_board1");
+        QCOMPARE(messages.seen, dpi == 120 && checksDisplay ? QStringList{kLargeFontsMessage} : QStringList{});
+    }
+
+    void largeFontsIsOnly116To125DotsPerInch_data()
+    {
+        QTest::addColumn<int>("dpi");
+        QTest::addColumn<bool>("largeFonts");
+        for (const auto& [dpi, largeFonts] : {std::pair{96, false}, {115, false}, {116, true}, {120, true},
+                                              {125, true}, {126, false}, {144, false}}) {
+            QTest::addRow("%d dpi", dpi) << dpi << largeFonts;
+        }
+    }
+
+    void largeFontsIsOnly116To125DotsPerInch()
+    {
+        QFETCH(int, dpi);
+        QFETCH(bool, largeFonts);
+        QCOMPARE(platform::IsLargeFontsSetting(dpi), largeFonts);
+    }
+};
+
+QTEST_MAIN(PlatformTest)
+#include "platform_test.moc"

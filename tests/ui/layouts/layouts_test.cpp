@@ -1,0 +1,118 @@
+// The stored designs set up whole: every picture there and sharp, the control arrays complete, the font found.
+#include "controlarray.h"
+#include "forms.h"
+
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QTest>
+
+#include <stdexcept>
+
+using namespace tessaro::layouts;
+
+struct Forms {
+    QDialog splash, help, win;
+    QMainWindow board;
+    Ui::frm_splash splashUi;
+    Ui::frm_board1 boardUi;
+    Ui::frm_help helpUi;
+    Ui::frm_win winUi;
+    Forms()
+    {
+        splashUi.setupUi(&splash);
+        boardUi.setupUi(&board);
+        helpUi.setupUi(&help);
+        winUi.setupUi(&win);
+    }
+};
+
+class LayoutsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The squares get their pictures at load; every other picture control and drag icon holder
+    // shows its stored picture, from the @2x file on a screen that needs it.
+    void everyStoredPictureIsShownAtTheScreensResolution()
+    {
+        Forms forms;
+        const qreal ratio = qGuiApp->devicePixelRatio() > 1.0 ? 2.0 : 1.0;
+        int pictures = 0;
+        for (const QWidget* form : {static_cast<QWidget*>(&forms.splash), static_cast<QWidget*>(&forms.board),
+                                    static_cast<QWidget*>(&forms.help), static_cast<QWidget*>(&forms.win)}) {
+            for (const QLabel* label : form->findChildren<QLabel*>()) {
+                const QString name = label->objectName();
+                if ((name.startsWith(QStringLiteral("img_")) && !name.startsWith(QStringLiteral("img_bird_")))
+                    || name == QStringLiteral("lbl_splash")) {
+                    QVERIFY2(!label->pixmap().isNull(), qPrintable(name));
+                    QCOMPARE(label->pixmap().devicePixelRatio(), ratio);
+                    ++pictures;
+                }
+            }
+        }
+        // Three backgrounds, the overlay, the blank, 24 knights, the rules picture, the logo and three drag icons.
+        QCOMPARE(pictures, 34);
+    }
+
+    void eachKnightHoldsItsOwnPicture()
+    {
+        Forms forms;
+        const ControlArray<QLabel> img_source(forms.board, QStringLiteral("img_source"));
+        const QString suffix = qGuiApp->devicePixelRatio() > 1.0 ? QStringLiteral("@2x") : QString();
+        for (const auto& [knight, source] : img_source) {
+            const QImage stored(QStringLiteral(":/pictures/knight%1%2.gif").arg(knight, 2, 10, QLatin1Char('0')).arg(suffix));
+            QCOMPARE(source->pixmap().toImage(), stored.convertToFormat(source->pixmap().toImage().format()));
+        }
+    }
+
+    void controlArraysAreCompleteAndInOrder()
+    {
+        Forms forms;
+        const auto indexes = [](const auto& array) {
+            QList<int> found;
+            for (const auto& member : array) {
+                found << member.first;
+            }
+            return found;
+        };
+        QList<int> squares;
+        for (int i = 1; i <= 25; ++i) {
+            squares << i;
+        }
+        QCOMPARE(indexes(ControlArray<QLabel>(forms.board, QStringLiteral("img_bird"))), squares);
+        QCOMPARE(indexes(ControlArray<QLabel>(forms.board, QStringLiteral("img_source"))), squares.first(24));
+        QCOMPARE(indexes(ControlArray<QPushButton>(forms.help, QStringLiteral("btn_help"))), (QList<int>{0, 4, 5}));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, ControlArray<QPushButton>(forms.help, QStringLiteral("btn_help"))[1]);
+    }
+
+    void badMemberNameIsAFaultOfTheForm_data()
+    {
+        QTest::addColumn<QString>("second");
+        QTest::newRow("index used twice") << "img_bird_4";
+        QTest::newRow("leading zero") << "img_bird_07";
+        QTest::newRow("beyond 16 bits") << "img_bird_32768";
+    }
+
+    void badMemberNameIsAFaultOfTheForm()
+    {
+        QFETCH(QString, second);
+        QWidget form;
+        (new QLabel(&form))->setObjectName(QStringLiteral("img_bird_4"));
+        (new QLabel(&form))->setObjectName(second);
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, ControlArray<QLabel>(form, QStringLiteral("img_bird")));
+    }
+
+    void designFontResolvesToItsStandInAtTheSamePixelSize()
+    {
+        InstallLegacyFontSubstitutes();
+        for (const auto& [points, pixels] : {std::pair{8.25, 11}, std::pair{9.75, 13}}) {
+            QFont font(QString::fromLatin1(kLegacyFontFamily));
+            font.setPointSizeF(points);
+            const QFontInfo resolved(font);
+            QCOMPARE(resolved.family(), QString::fromLatin1(kLegacyFontSubstitute));
+            QCOMPARE(resolved.pixelSize(), pixels);
+        }
+    }
+};
+
+QTEST_MAIN(LayoutsTest)
+#include "layouts_test.moc"
