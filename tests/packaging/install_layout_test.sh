@@ -16,22 +16,23 @@ fail() {
 
 DESTDIR="$root" cmake --install "$BUILD_DIR" --prefix /usr --component game >/dev/null
 usr="$root/usr"
-program_dir="$usr/lib/tessaro"
+program_dir="$usr/lib/games/tessaro"
 
-# The link must be relative: an absolute one would point out of DESTDIR and out of a relocated tree.
-link=$(readlink "$usr/bin/tessaro" || true)
-[ -n "$link" ] || fail "bin/tessaro is not a symbolic link"
-case "$link" in /*) fail "bin/tessaro links to the absolute path $link" ;; esac
-[ "$(readlink -f "$usr/bin/tessaro")" = "$(readlink -f "$program_dir/tessaro")" ] ||
-    fail "bin/tessaro does not resolve to lib/tessaro/tessaro"
-[ -f "$program_dir/tessaro" ] && [ -x "$program_dir/tessaro" ] || fail "lib/tessaro/tessaro is not an executable file"
+# Debian's games policy: the program is reached as games/tessaro, through a relative link (an absolute
+# one would point out of DESTDIR and out of a relocated tree).
+link=$(readlink "$usr/games/tessaro" || true)
+[ -n "$link" ] || fail "games/tessaro is not a symbolic link"
+case "$link" in /*) fail "games/tessaro links to the absolute path $link" ;; esac
+[ "$(readlink -f "$usr/games/tessaro")" = "$(readlink -f "$program_dir/tessaro")" ] ||
+    fail "games/tessaro does not resolve to lib/games/tessaro/tessaro"
+[ -f "$program_dir/tessaro" ] && [ -x "$program_dir/tessaro" ] || fail "lib/games/tessaro/tessaro is not an executable file"
 
 # What the game reads from its own directory, installed unchanged next to it.
-expected=(bin/tessaro lib/tessaro/tessaro)
+expected=(games/tessaro lib/games/tessaro/tessaro)
 for file in SOUND/8MUSC28.WAV SOUND/APPLAUS.WAV SOUND/CHEERS.WAV SOUND/tessaro.ico \
             default.txt orvane.txt orvane.html; do
-    expected+=("lib/tessaro/$file")
-    cmp -s "$SOURCE_DIR/data/$file" "$program_dir/$file" || fail "lib/tessaro/$file differs from data/$file or is missing"
+    expected+=("lib/games/tessaro/$file")
+    cmp -s "$SOURCE_DIR/data/$file" "$program_dir/$file" || fail "lib/games/tessaro/$file differs from data/$file or is missing"
 done
 
 # Every icon size we draw, in the hicolor theme, in the directory of its own size.
@@ -48,10 +49,19 @@ done
 
 desktop="share/applications/$APP_ID.desktop"
 metainfo="share/metainfo/$APP_ID.metainfo.xml"
-expected+=("$desktop" "$metainfo" share/doc/tessaro/copyright)
-[ -s "$usr/share/doc/tessaro/copyright" ] || fail "share/doc/tessaro/copyright is missing"
+expected+=("$desktop" "$metainfo" share/doc/tessaro/copyright share/doc/tessaro/changelog.gz share/man/man6/tessaro.6.gz)
+cmp -s "$SOURCE_DIR/packaging/copyright" "$usr/share/doc/tessaro/copyright" || fail "share/doc/tessaro/copyright differs from packaging/copyright or is missing"
 
-# The desktop entry starts what bin/ holds and shows the icon installed above.
+# The manual page and the changelog, compressed as Debian expects; the changelog's latest entry is this version.
+zcmp -s "$SOURCE_DIR/packaging/tessaro.6" "$usr/share/man/man6/tessaro.6.gz" ||
+    fail "share/man/man6/tessaro.6.gz is not the compressed manual page"
+zcmp -s "$SOURCE_DIR/packaging/changelog" "$usr/share/doc/tessaro/changelog.gz" ||
+    fail "share/doc/tessaro/changelog.gz is not the compressed changelog"
+zcat "$usr/share/doc/tessaro/changelog.gz" >"$root/changelog" 2>/dev/null || true
+changelog_version=$(dpkg-parsechangelog -l "$root/changelog" -S Version 2>/dev/null || true)
+[ "$changelog_version" = "$VERSION" ] || fail "the changelog's latest version is \"$changelog_version\", not $VERSION"
+
+# The desktop entry starts what games/ holds and shows the icon installed above.
 grep -qx "Exec=tessaro" "$usr/$desktop" || fail "$desktop does not start tessaro"
 grep -qx "Icon=tessaro" "$usr/$desktop" || fail "$desktop does not show the tessaro icon"
 grep -q "<release version=\"$VERSION\"" "$usr/$metainfo" || fail "$metainfo has no release $VERSION"
