@@ -48,7 +48,7 @@ void frm_splash::Form_Load()
     connect(new platform::ControlClick(*ui_->Image1), &platform::ControlClick::clicked, this,
             &frm_splash::Image1_DragDrop);
     // Without a mouse: the picture area has the keyboard focus and a press for screen readers.
-    ui_->Image1->setAccessibleName(QStringLiteral("Start"));
+    ui_->Image1->setAccessibleName(QStringLiteral("Click here to play"));
     ui_->Image1->setAccessibleDescription(QStringLiteral("Goes on to the game board"));
     ui_->Image1->setFocusPolicy(Qt::TabFocus);
     ui_->Image1->setFocus();

@@ -108,7 +108,7 @@ def square_name(square, knight):
 
 def play(game):
     splash = game.window("Tessaro - an Orvane puzzle")
-    game.press(game.control(splash, "Start", pyatspi.ROLE_PUSH_BUTTON))
+    game.press(game.control(splash, "Click here to play", pyatspi.ROLE_PUSH_BUTTON))
 
     board = game.window("Tessaro")
     game.press(game.control(board, "New Game", pyatspi.ROLE_MENU_ITEM))

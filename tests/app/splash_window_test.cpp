@@ -109,7 +109,7 @@ void SplashWindowTest::pictureAreaShowsTheBoardOnAClickAKeyOrAnAccessiblePress()
         QTest::keyClick(image(), static_cast<Qt::Key>(key));
     } else {
         QAccessibleInterface* area = QAccessible::queryAccessibleInterface(image());
-        QCOMPARE(area->text(QAccessible::Name), QStringLiteral("Start"));
+        QCOMPARE(area->text(QAccessible::Name), QStringLiteral("Click here to play"));
         area->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     }
     QTRY_VERIFY(splash_->board()->isVisible());
