@@ -80,6 +80,10 @@ class Game:
                          w.getState().contains(pyatspi.STATE_SHOWING)), None)
         window = wait_for(f"window \"{title}\"", find)
         print("\n".join(describe(window)), flush=True)
+        unnamed = [n.getRoleName() for n in descendants(window)
+                   if n.getState().contains(pyatspi.STATE_FOCUSABLE) and not n.name]
+        if unnamed:
+            raise Failure(f"focusable controls without a name in \"{title}\": {unnamed}")
         return window
 
     def control(self, window, name, role=None):
