@@ -1,4 +1,5 @@
-// The splash window: shown at start-up with the opening music, it hands over to the board on a click.
+// The splash window: shown at start-up with the opening music, it hands over to the board on a click
+// on its picture area (or Enter or Space there, or the area's press for assistive technology).
 #pragma once
 
 #include "module1.h"

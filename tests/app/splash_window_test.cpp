@@ -2,6 +2,7 @@
 #include "frm_board1.h"
 #include "frm_splash.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,7 +18,8 @@ private slots:
 
     void loadsSizedWithItsPictureAreaAndTheBoardHidden();
     void musicStartsWhenFirstShownOnly();
-    void clickOnThePictureAreaShowsTheBoard();
+    void pictureAreaShowsTheBoardOnAClickAKeyOrAnAccessiblePress_data();
+    void pictureAreaShowsTheBoardOnAClickAKeyOrAnAccessiblePress();
     void clicksOffThePictureAreaDoNothing();
 
 private:
@@ -86,11 +88,31 @@ void SplashWindowTest::musicStartsWhenFirstShownOnly()
     QCOMPARE(played_.size(), 1);
 }
 
-void SplashWindowTest::clickOnThePictureAreaShowsTheBoard()
+void SplashWindowTest::pictureAreaShowsTheBoardOnAClickAKeyOrAnAccessiblePress_data()
 {
+    QTest::addColumn<int>("key");  // 0: a mouse click; -1: the press a screen reader asks for
+    QTest::newRow("click") << 0;
+    QTest::newRow("Return") << int{Qt::Key_Return};
+    QTest::newRow("Enter") << int{Qt::Key_Enter};
+    QTest::newRow("Space") << int{Qt::Key_Space};
+    QTest::newRow("accessible press") << -1;
+}
+
+void SplashWindowTest::pictureAreaShowsTheBoardOnAClickAKeyOrAnAccessiblePress()
+{
+    QFETCH(int, key);
     showAndActivate();
-    QTest::mouseClick(image(), Qt::LeftButton, {}, QPoint(5, 5));
-    QVERIFY(splash_->board()->isVisible());
+    if (key == 0) {
+        QTest::mouseClick(image(), Qt::LeftButton, {}, QPoint(5, 5));
+    } else if (key > 0) {
+        QVERIFY(image()->hasFocus());
+        QTest::keyClick(image(), static_cast<Qt::Key>(key));
+    } else {
+        QAccessibleInterface* area = QAccessible::queryAccessibleInterface(image());
+        QCOMPARE(area->text(QAccessible::Name), QStringLiteral("Click here to play"));
+        area->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    }
+    QTRY_VERIFY(splash_->board()->isVisible());
     QVERIFY(!splash_->isVisible());
 }
 

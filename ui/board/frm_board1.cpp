@@ -1,6 +1,8 @@
 // The board window.
 #include "frm_board1.h"
 
+#include "accessiblecaption.h"
+#include "accessibletree.h"
 #include "desktopservices.h"
 #include "displaycheck.h"
 #include "focusring.h"
@@ -71,6 +73,11 @@ void frm_board1::Form_Load()
     platform::PlaceWindow(*this, {0, 0, 439, 439}, true);
 
     auto* focusRing = new FocusRing(ui_->centralwidget);
+    platform::ListInReadingOrder(*ui_->centralwidget);
+    for (QWidget* decoration : std::initializer_list<QWidget*>{ui_->img_background, ui_->img_overlay, ui_->img_blank,
+                                                               ui_->lbl_splash, focusRing}) {
+        platform::MarkDecorative(*decoration);
+    }
     for (const auto& [index, square] : img_bird_) {
         square->resize(kCellPixels, kCellPixels);
         square->setFrameShape(QFrame::NoFrame);
@@ -95,10 +102,16 @@ void frm_board1::Form_Load()
     }
     ui_->lbl_moves->move(402, 11);
     ui_->lbl_moves->show();
+    ui_->lbl_moves->setAccessibleName(QStringLiteral("Moves"));
+    platform::ReadCaptionAsText(*ui_->lbl_moves);
     ui_->btn_view->setGeometry(330, 391, 91, 31);
     ui_->btn_view->hide();
     ui_->btn_view->setFocusPolicy(Qt::NoFocus);  // the target view has no keyboard action
     ui_->btn_view->installEventFilter(this);
+    // The target picture speaks to no screen reader, so the button tells what it shows.
+    ui_->btn_view->setAccessibleDescription(
+        QStringLiteral("Hold to see the target: knight 1 on square 1, knight 2 on square 2, and so on to knight 24 "
+                       "on square 24, with square 25 empty."));
     ui_->lbl_splash->setGeometry(1, 1, 0, 0);
     dragCursor_ = layouts::DragCursorOf(*ui_->lbl_splash);
 
@@ -190,9 +203,16 @@ void frm_board1::mnu_about_Click()
 
 void frm_board1::showHelp(std::int16_t topic)
 {
-    state_.HelpTopic = topic;
-    frm_help help(state_, programDirectory_, this);
-    help.exec();
+    // Opened once the menu's action has returned, so that whoever chose the item (a screen reader
+    // among them) gets the answer at once rather than when the help window closes.
+    QMetaObject::invokeMethod(
+        this,
+        [this, topic] {
+            state_.HelpTopic = topic;
+            frm_help help(state_, programDirectory_, this);
+            help.exec();
+        },
+        Qt::QueuedConnection);
 }
 
 void frm_board1::showSquare(SquareIndex square, Knight knight)

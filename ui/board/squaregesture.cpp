@@ -1,6 +1,7 @@
 // Mouse and keyboard input on the board's squares.
 #include "squaregesture.h"
 
+#include "accessibleaction.h"
 #include "controlclick.h"
 
 #include <QKeyEvent>
@@ -59,6 +60,8 @@ void SquareGesture::watch(SquareIndex square, QWidget* control)
     control->setFocusPolicy(Qt::TabFocus);
     control->installEventFilter(this);
     connect(new platform::ControlClick(*control), &platform::ControlClick::clicked, this,
+            [this, square] { emit clicked(square); });
+    connect(new platform::AccessibleAction(*control, QAccessible::Button), &platform::AccessibleAction::pressed, this,
             [this, square] { emit clicked(square); });
 }
 

@@ -1,4 +1,4 @@
-// Turns mouse and keyboard input on the square controls into clicks on a square.
+// Turns mouse, keyboard and assistive-technology input on the square controls into clicks on a square.
 #pragma once
 
 #include "board.h"
@@ -13,7 +13,8 @@ namespace tessaro {
 
 // A click is a press and a release of the left button over the same square; releasing over any
 // other place is no click. Arrow keys move the keyboard focus to the nearest square that way,
-// Space and Enter click the focused square.
+// Space and Enter click the focused square. The press action that each square offers assistive
+// technology clicks it too, once the request has been answered.
 class SquareGesture : public QObject {
     Q_OBJECT
 

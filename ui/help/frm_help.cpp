@@ -4,6 +4,8 @@
 #include <QShowEvent>
 #include <QUrl>
 
+#include "accessibleaction.h"
+#include "accessibletree.h"
 #include "controlclick.h"
 #include "desktopservices.h"
 #include "forms.h"
@@ -45,6 +47,8 @@ frm_help::frm_help(const Module1& state, const QString& programDirectory, QWidge
         connect(button, &QPushButton::clicked, this, [this, index = index] { btn_help_Click(index); });
     }
     connect(new platform::ControlClick(*ui_->lbl_url), &platform::ControlClick::clicked, this, &frm_help::lbl_url_Click);
+    connect(new platform::AccessibleAction(*ui_->lbl_url, QAccessible::Link), &platform::AccessibleAction::pressed, this,
+            &frm_help::lbl_url_Click);
     Form_Load();
 }
 
@@ -72,6 +76,11 @@ void frm_help::Form_Load()
     ui_->lbl_url->move(315, 162);
 
     ui_->lbl_url->setCursor(layouts::DragCursorOf(*ui_->lbl_splash));
+    ui_->txt_help->setAccessibleName(QStringLiteral("Help text"));
+    platform::ListInReadingOrder(*this);
+    for (QWidget* decoration : {ui_->img_help, ui_->img_logo, ui_->lbl_splash}) {
+        platform::MarkDecorative(*decoration);
+    }
     setWindowIcon(QIcon());
 }
 

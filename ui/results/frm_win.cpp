@@ -1,6 +1,7 @@
 // Loading of the results window and the showing of the result.
 #include "frm_win.h"
 
+#include "accessibletree.h"
 #include "desktopservices.h"
 #include "forms.h"
 #include "loadsoundfile.h"
@@ -42,6 +43,8 @@ void frm_win::Form_Load(const QString& programDirectory)
     ui_->btn_OK->move(129, 176);
     ui_->lbl_rank->move(90, 116);
     ui_->lbl_text->move(8, 138);
+    platform::ListInReadingOrder(*this);  // rank, message, then OK
+    platform::MarkDecorative(*ui_->img_background);
 
     // Both sounds are in memory before the window shows, so the result sound starts without
     // waiting for the disk.

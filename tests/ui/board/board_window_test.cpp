@@ -1,6 +1,7 @@
 // The board window driven by real mouse and keyboard events, checked against the rules' model.
 #include "frm_board1.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -61,6 +62,7 @@ private slots:
     void picturesStayTheSharedPiecePicturesThroughAWholeGame();
     void clicksAfterCompletionAreIgnoredUntilNewGame();
     void keyboardMovesTheFocusAndClicksTheFocusedKnight();
+    void accessiblePressClicksOnlyOnceTheRequestIsAnswered();
     void targetViewCoversTheBoardWhileHeldWithAnyButton();
     void helpMenuSetsTheTopicAndOpensTheHelpWindow();
     void longMoveCountsKeepAllTheirDigits();
@@ -79,6 +81,13 @@ private:
     QLabel* label(const char* name) const { return board_->findChild<QLabel*>(name); }
     QAction* action(const char* name) const { return board_->findChild<QAction*>(name); }
     void click(SquareIndex index) { QTest::mouseClick(square(index), Qt::LeftButton); }
+    // What a screen reader does: the square's press action through Qt's accessibility interface.
+    void pressAccessibly(SquareIndex index)
+    {
+        QAccessibleInterface* control = QAccessible::queryAccessibleInterface(square(index));
+        QVERIFY(control->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        control->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    }
     void newGame() { action("mnu_puz1")->trigger(); }
     // The knight each square's picture shows, told by picture identity alone.
     Knight shownKnight(SquareIndex index) const
@@ -266,6 +275,25 @@ void BoardWindowTest::keyboardMovesTheFocusAndClicksTheFocusedKnight()
     QCOMPARE(state_->game.MoveCount, std::int16_t{1});
 }
 
+void BoardWindowTest::accessiblePressClicksOnlyOnceTheRequestIsAnswered()
+{
+    newGame();
+    ModalCloser closer;
+    std::int16_t moves = 0;
+    for (SquareIndex index : kThirtyMoveLine) {
+        pressAccessibly(index);
+        QCOMPARE(state_->game.MoveCount, moves);  // nothing yet: the request returns first
+        QVERIFY(closer.seen.empty());
+        ++moves;
+        QTRY_COMPARE(state_->game.MoveCount, moves);
+    }
+    QTRY_COMPARE(closer.seen, std::vector<QString>{QStringLiteral("frm_win")});
+    QTRY_COMPARE(state_->game.GameOver, kTrue);
+    pressAccessibly(21);  // as a click: ignored once the game is over
+    QTest::qWait(50);
+    QCOMPARE(state_->game.MoveCount, std::int16_t{30});
+}
+
 void BoardWindowTest::targetViewCoversTheBoardWhileHeldWithAnyButton()
 {
     newGame();
@@ -292,9 +320,12 @@ void BoardWindowTest::targetViewCoversTheBoardWhileHeldWithAnyButton()
 void BoardWindowTest::helpMenuSetsTheTopicAndOpensTheHelpWindow()
 {
     ModalCloser closer;
-    action("mnu_about")->trigger();
+    action("mnu_about")->trigger();  // answers at once; the window follows from the event loop
+    QVERIFY(closer.seen.empty());
+    QTRY_COMPARE(closer.seen.size(), std::size_t{1});
     QCOMPARE(state_->HelpTopic, std::int16_t{1});
     action("mnu_rules")->trigger();
+    QTRY_COMPARE(closer.seen.size(), std::size_t{2});
     QCOMPARE(state_->HelpTopic, std::int16_t{0});
     QCOMPARE(closer.seen, (std::vector<QString>{QStringLiteral("frm_help"), QStringLiteral("frm_help")}));
     const auto menus = board_->menuBar()->actions();

@@ -1,4 +1,5 @@
 // Tests of the help window: topics, buttons, the read-only text, layout and the link.
+#include <QAccessible>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFile>
@@ -307,7 +308,7 @@ private slots:
         }
     }
 
-    void clickOnTheLinkOpensTheMakersPage()
+    void clickOrAccessiblePressOnTheLinkOpensTheMakersPage()
     {
         const ProgramDirectory dir;
         UrlCatcher browser;
@@ -320,6 +321,10 @@ private slots:
         help.click(help.lbl_url);
         QCOMPARE(browser.opened, QList<QUrl>{QUrl::fromLocalFile(dir.file("orvane.html"))});
         QVERIFY(help.window.isVisible());
+        QAccessibleInterface* link = QAccessible::queryAccessibleInterface(help.lbl_url);
+        QCOMPARE(link->text(QAccessible::Name), QStringLiteral("Orvane's page"));
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(browser.opened.size(), 2);
     }
 
     void movingAcrossOrLeavingTheLinkOpensNothing()
