@@ -7,36 +7,23 @@
 namespace tessaro::testing {
 namespace {
 
-void PutU16(Bytes& out, unsigned value)
+void Put(Bytes& out, std::uint32_t value, int bytes)
 {
-    out.push_back(static_cast<std::uint8_t>(value & 0xff));
-    out.push_back(static_cast<std::uint8_t>((value >> 8) & 0xff));
-}
-
-void PutU32(Bytes& out, std::uint32_t value)
-{
-    PutU16(out, value & 0xffff);
-    PutU16(out, value >> 16);
-}
-
-void PutTag(Bytes& out, const std::string& tag)
-{
-    out.insert(out.end(), tag.begin(), tag.end());
+    for (int i = 0; i < bytes; ++i) {
+        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+    }
 }
 
 }  // namespace
 
 Bytes RiffImage(const std::vector<Chunk>& chunks)
 {
-    Bytes out;
-    PutTag(out, "RIFF");
-    PutU32(out, 0);
-    PutTag(out, "WAVE");
+    Bytes out{'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E'};
     for (const Chunk& chunk : chunks) {
-        PutTag(out, chunk.tag);
-        PutU32(out, chunk.size.value_or(static_cast<std::uint32_t>(chunk.body.size())));
+        out.insert(out.end(), chunk.tag.begin(), chunk.tag.end());
+        Put(out, chunk.size.value_or(static_cast<std::uint32_t>(chunk.body.size())), 4);
         out.insert(out.end(), chunk.body.begin(), chunk.body.end());
-        if (chunk.pad && chunk.body.size() % 2 == 1) {
+        if (chunk.body.size() % 2 == 1) {
             out.push_back(0);
         }
     }
@@ -51,12 +38,12 @@ Bytes FormatBody(int formatTag, int channels, int sampleRate, int bits, std::opt
 {
     const int align = blockAlign.value_or(channels * bits / 8);
     Bytes body;
-    PutU16(body, static_cast<unsigned>(formatTag));
-    PutU16(body, static_cast<unsigned>(channels));
-    PutU32(body, static_cast<std::uint32_t>(sampleRate));
-    PutU32(body, static_cast<std::uint32_t>(sampleRate * align));
-    PutU16(body, static_cast<unsigned>(align));
-    PutU16(body, static_cast<unsigned>(bits));
+    Put(body, static_cast<std::uint32_t>(formatTag), 2);
+    Put(body, static_cast<std::uint32_t>(channels), 2);
+    Put(body, static_cast<std::uint32_t>(sampleRate), 4);
+    Put(body, static_cast<std::uint32_t>(sampleRate * align), 4);
+    Put(body, static_cast<std::uint32_t>(align), 2);
+    Put(body, static_cast<std::uint32_t>(bits), 2);
     return body;
 }
 
@@ -68,9 +55,9 @@ Bytes ToneWav(double frequency, double seconds, int sampleRate, int channels, in
         const double value = 0.5 * std::sin(2 * std::numbers::pi * frequency * static_cast<double>(i) / sampleRate);
         for (int c = 0; c < channels; ++c) {
             if (bits == 8) {
-                samples.push_back(static_cast<std::uint8_t>(std::lround(128 + 127 * value)));
+                Put(samples, static_cast<std::uint32_t>(std::lround(128 + 127 * value)), 1);
             } else {
-                PutU16(samples, static_cast<unsigned>(static_cast<std::int16_t>(std::lround(32767 * value))) & 0xffff);
+                Put(samples, static_cast<std::uint16_t>(std::lround(32767 * value)), 2);
             }
         }
     }

@@ -11,13 +11,12 @@ namespace tessaro::testing {
 using Bytes = std::vector<std::uint8_t>;
 
 struct Chunk {
-    std::string tag;                       // four characters
+    std::string tag;                      // four characters
     Bytes body;
-    std::optional<std::uint32_t> size{};   // the size written in the header; the body's size when unset
-    bool pad = true;                       // add the pad byte after an odd-sized body
+    std::optional<std::uint32_t> size{};  // the size written in the header; the body's size when unset
 };
 
-// "RIFF" <size> "WAVE" followed by the chunks, with a correct RIFF size.
+// "RIFF" <size> "WAVE" followed by the chunks (odd bodies padded), with a correct RIFF size.
 Bytes RiffImage(const std::vector<Chunk>& chunks);
 
 // The body of a "fmt " chunk; block align and byte rate follow from the rest unless given.
