@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -140,7 +141,11 @@ void SoundPlayerTest::playsOneSoundAtATime()
     QFETCH(QByteArray, nextData);
     const double frequency = how == "file" ? 523.25 : 440;
     QFile::remove(dir_.filePath("rec.wav"));
-    QProcess recorder;  // ended by its destructor
+    QProcess recorder;
+    const auto endRecording = qScopeGuard([&] {
+        recorder.kill();
+        recorder.waitForFinished(kLongMs);
+    });
     // A short latency makes the null sink play in small steps, at the pace a real device would.
     recorder.start("parecord", {"--device=nullsink.monitor", "--latency-msec=20", "--rate=44100", "--channels=2",
                                 "--format=s16le", "--file-format=wav", dir_.filePath("rec.wav")});
