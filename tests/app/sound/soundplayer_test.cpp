@@ -78,7 +78,6 @@ class SoundPlayerTest : public QObject {
 private slots:
     void playsOneSoundAtATime_data();
     void playsOneSoundAtATime();
-    void withoutAudioServerEveryRequestFallsSilent();
 
 private:
     void request(SoundPlayer& player, const QString& how, const QByteArray& data);
@@ -131,14 +130,20 @@ void SoundPlayerTest::playsOneSoundAtATime_data()
 
 void SoundPlayerTest::playsOneSoundAtATime()
 {
-    if (!withServer_) {
-        QSKIP("this run has no audio server");
-    }
     QFETCH(QString, how);
     QFETCH(QByteArray, first);
     QFETCH(double, seconds);
     QFETCH(QString, next);
     QFETCH(QByteArray, nextData);
+    if (!withServer_) {
+        // Without an audio server every request falls silent, soon and once.
+        SoundPlayer player;
+        QSignalSpy finished(&player, &SoundPlayer::finished);
+        request(player, how, first);
+        QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), kLongMs);
+        QCOMPARE(finished.count(), 1);
+        return;
+    }
     const double frequency = how == "file" ? 523.25 : 440;
     QFile::remove(dir_.filePath("rec.wav"));
     QProcess recorder;
@@ -175,20 +180,6 @@ void SoundPlayerTest::playsOneSoundAtATime()
     QVERIFY(std::abs(Count(blocks, 880) - nextBlocks) <= kEdgeBlocks);
     QVERIFY2(Count(blocks, frequency, 880) <= kCutBlocks, "the first sound went on after the next began");
     QVERIFY(Count(blocks, 0) <= heard + nextBlocks + kCutBlocks + kEdgeBlocks);
-}
-
-void SoundPlayerTest::withoutAudioServerEveryRequestFallsSilent()
-{
-    if (withServer_) {
-        QSKIP("this run has an audio server");
-    }
-    SoundPlayer player;
-    QSignalSpy finished(&player, &SoundPlayer::finished);
-    request(player, "data", QByteArray("no sound"));
-    QVERIFY(!player.isPlaying());
-    request(player, "file", Tone(440, 2.0));
-    QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), kLongMs);
-    QCOMPARE(finished.count(), 1);
 }
 
 QTEST_GUILESS_MAIN(SoundPlayerTest)
