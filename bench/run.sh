@@ -13,7 +13,7 @@ mkdir -p "$build"
 {
     cmake -S "$source_dir" -B "$build" -DCMAKE_BUILD_TYPE=Release &&
         cmake --build "$build" -j2 --target tessaro x11_close bench_minimal_window bench_map_listener \
-            bench_click_latency bench_stalled_audio_server
+            bench_click_latency stalled_audio_server
 } >"$build/bench-build.log" 2>&1 || { tail -n 40 "$build/bench-build.log" >&2; exit 1; }
 
 export TESSARO=$build/bin/tessaro X11_CLOSE=$build/tests/app/x11_close SHOTS=${SHOTS:-$(mktemp -d)}
@@ -58,7 +58,7 @@ mkdir -p "$WORK/empty-runtime"
 chmod 700 "$WORK/empty-runtime"
 no_server_ms=$(startup_with -u PULSE_SERVER XDG_RUNTIME_DIR="$WORK/empty-runtime" PULSE_CLIENTCONFIG="$WORK/client.conf")
 missing_ms=$(startup_with PULSE_SERVER="unix:$WORK/missing/native")
-"$bench/bench_stalled_audio_server" "$WORK/stalled" &
+"$build/tests/app/stalled_audio_server" "$WORK/stalled" &
 STALLED_PID=$!
 stalled_ms=$(startup_with PULSE_SERVER="unix:$WORK/stalled")
 

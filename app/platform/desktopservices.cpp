@@ -38,4 +38,12 @@ QString SoundFolderPath(const QString& programDirectory)
     return ProgramFilePath(programDirectory, QStringLiteral("SOUND/"));
 }
 
+bool OpenCreatingIfMissing(QFile& file)
+{
+    if (!file.exists() && file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        file.close();
+    }
+    return file.open(QIODevice::ReadOnly);
+}
+
 }  // namespace tessaro::platform

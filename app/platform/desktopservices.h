@@ -1,6 +1,7 @@
 // What the game asks of the desktop: its message box, a web link, and the program's own paths.
 #pragma once
 
+#include <QFile>
 #include <QString>
 
 class QUrl;
@@ -25,5 +26,9 @@ QString ProgramFilePath(const QString& programDirectory, const QString& fileName
 // The "SOUND" folder in the program directory, ending with "/": "/opt/tessaro/SOUND/", or
 // "/SOUND/" at the root. File names below it are case-sensitive and used as they are.
 QString SoundFolderPath(const QString& programDirectory);
+
+// Opens `file` for reading. A missing file is first created empty where its folder allows, as the game
+// has always left one behind; one that appears meanwhile is never truncated. False when it cannot be read.
+bool OpenCreatingIfMissing(QFile& file);
 
 }  // namespace tessaro::platform

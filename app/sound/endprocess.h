@@ -5,9 +5,9 @@
 
 namespace tessaro {
 
-// Stops and releases every sound of `player`, flushes the standard streams and leaves the process
-// with `status`, skipping static destructors. The game's main() ends through here once its event loop
-// has returned.
+// Stops every sound of `player` without waiting for the audio server, flushes the standard streams
+// and leaves the process with `status`, skipping static destructors. The game's main() ends through
+// here once its event loop has returned.
 [[noreturn]] void EndProcess(SoundPlayer& player, int status);
 
 }  // namespace tessaro

@@ -1,8 +1,9 @@
 // Reading a whole sound file into memory.
 #include "loadsoundfile.h"
 
+#include "desktopservices.h"
+
 #include <QFile>
-#include <QFileInfo>
 
 #include <array>
 
@@ -17,13 +18,7 @@ bool LoadSoundFile(const QString& path, QByteArray& data)
 {
     data.clear();
     QFile file(path);
-    // A missing file is created empty, as opening it for reading always has; NewOnly never truncates one
-    // that appears meanwhile.
-    if (!QFileInfo::exists(path) && !file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        return false;
-    }
-    file.close();
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!platform::OpenCreatingIfMissing(file)) {
         return false;
     }
     std::array<char, kPieceSize> piece{};

@@ -1,40 +1,29 @@
 // Plays one WAV image at a time through the default audio output, asynchronously.
 #include "soundplayer.h"
 
+#include "audiooutput.h"
 #include "wavreader.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
 #include <QFile>
-#include <QMediaDevices>
-#include <QTimer>
 
 #include <cstdint>
 #include <span>
 
 namespace tessaro {
-namespace {
 
-// Time for the device to sound what the sink reports as played.
-constexpr int kOutputLatencyMs = 50;
-
-QAudioFormat AudioFormatFor(const WavFormat& wav)
+SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent), output_(new AudioOutput)
 {
-    QAudioFormat format;
-    format.setSampleRate(wav.sampleRate);
-    format.setChannelCount(wav.channels);
-    format.setSampleFormat(wav.bitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
-    return format;
+    thread_.setObjectName(QStringLiteral("Tessaro audio"));
+    output_->moveToThread(&thread_);
+    connect(&thread_, &QThread::finished, output_, &QObject::deleteLater);
+    connect(output_, &AudioOutput::fellSilent, this, &SoundPlayer::onFellSilent);
+    thread_.start();
 }
-
-}  // namespace
-
-SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {}
 
 SoundPlayer::~SoundPlayer()
 {
-    release();
+    thread_.quit();
+    thread_.wait();
 }
 
 void SoundPlayer::PlaySoundData(const QByteArray& data)
@@ -53,99 +42,42 @@ void SoundPlayer::PlaySoundFile(const QString& path)
 
 void SoundPlayer::stop()
 {
-    if (isPlaying()) {
-        release();
+    output_->supersede(++generation_);
+    QMetaObject::invokeMethod(output_, [output = output_] { output->stop(); }, Qt::QueuedConnection);
+    if (playing_) {
+        playing_ = false;
         emit finished();
     }
 }
 
 bool SoundPlayer::isPlaying() const
 {
-    return sink_ != nullptr;
+    return playing_;
 }
 
 void SoundPlayer::play(const QByteArray& image)
 {
-    const bool wasPlaying = isPlaying();
-    release();
-    if (!start(image) && wasPlaying) {
-        emit finished();
-    }
-}
-
-bool SoundPlayer::start(const QByteArray& image)
-{
     const auto wav = ReadWav(std::span(reinterpret_cast<const std::uint8_t*>(image.constData()),
                                        static_cast<std::size_t>(image.size())));
     if (!wav) {
-        return false;
-    }
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    const QAudioFormat format = AudioFormatFor(wav->format);
-    if (device.isNull() || !device.isFormatSupported(format)) {
-        return false;
-    }
-    image_ = image;
-    samples_.setData(QByteArray::fromRawData(image_.constData() + wav->offset, static_cast<qsizetype>(wav->length)));
-    samples_.open(QIODevice::ReadOnly);
-    sink_ = std::make_unique<QAudioSink>(device, format);
-    connect(sink_.get(), &QAudioSink::stateChanged, this, &SoundPlayer::onStateChanged);
-    ++generation_;
-    sink_->start(&samples_);
-    if (sink_->error() != QAudio::NoError || sink_->state() == QAudio::StoppedState) {
-        release();
-        return false;
-    }
-    return true;
-}
-
-void SoundPlayer::onStateChanged()
-{
-    const QAudio::State state = sink_->state();
-    if (state == QAudio::IdleState && samples_.atEnd()) {
-        // Having read the last byte, the sink still holds the sound's tail: stopping it now would cut
-        // that off.
-        finishWhenPlayed(generation_, -1);
-    } else if (state == QAudio::StoppedState) {
-        // Failed. The sink is let go from the event loop, never from inside its own signal.
-        QTimer::singleShot(0, this, [this, generation = generation_] { finish(generation); });
-    }
-}
-
-void SoundPlayer::finishWhenPlayed(quint64 generation, qint64 lastPlayedUs)
-{
-    if (generation != generation_ || !sink_) {
+        stop();
         return;
     }
-    const qint64 playedUs = sink_->processedUSecs();
-    const qint64 unplayedUs =
-        sink_->format().durationForBytes(static_cast<qint32>(samples_.size())) - playedUs;
-    // Waits while the output still makes progress through the tail, however slowly the machine runs.
-    if (unplayedUs <= 0 || playedUs <= lastPlayedUs) {
-        QTimer::singleShot(kOutputLatencyMs, this, [this, generation] { finish(generation); });
-        return;
-    }
-    const int waitMs = static_cast<int>(unplayedUs / 1000) + kOutputLatencyMs;
-    QTimer::singleShot(waitMs, this, [this, generation, playedUs] { finishWhenPlayed(generation, playedUs); });
+    const quint64 generation = ++generation_;
+    output_->supersede(generation);
+    // The request holds its own reference to the bytes: the caller may change its variable at once.
+    QMetaObject::invokeMethod(
+        output_, [output = output_, generation, image, samples = *wav] { output->play(generation, image, samples); },
+        Qt::QueuedConnection);
+    playing_ = true;
 }
 
-void SoundPlayer::finish(quint64 generation)
+void SoundPlayer::onFellSilent(quint64 generation)
 {
-    if (generation == generation_ && isPlaying()) {
-        release();
+    if (generation == generation_ && playing_) {
+        playing_ = false;
         emit finished();
     }
-}
-
-void SoundPlayer::release()
-{
-    if (const std::unique_ptr<QAudioSink> sink = std::move(sink_)) {
-        sink->disconnect(this);
-        sink->stop();
-    }
-    samples_.close();
-    samples_.setData(QByteArray());
-    image_.clear();
 }
 
 }  // namespace tessaro

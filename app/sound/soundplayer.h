@@ -1,23 +1,23 @@
 // Plays one WAV image at a time through the default audio output, asynchronously.
 #pragma once
 
-#include <QBuffer>
 #include <QByteArray>
 #include <QObject>
 #include <QString>
-
-#include <memory>
-
-class QAudioSink;
+#include <QThread>
 
 namespace tessaro {
+
+class AudioOutput;
 
 class SoundPlayer : public QObject {
     Q_OBJECT
 
 public:
-    // Touches no audio: the output is opened on the first sound, so start-up never waits for the audio server.
+    // Touches no audio: the output is opened on the first sound, on the player's own audio thread, so
+    // neither start-up nor any request ever waits for the audio server, even one that never answers.
     explicit SoundPlayer(QObject* parent = nullptr);
+    // Waits for the audio thread to let its output go.
     ~SoundPlayer() override;
 
     // Plays a whole WAV image held in memory and returns at once. Empty data does nothing; data that
@@ -27,9 +27,10 @@ public:
     // Plays the WAV file at `path` the same way; a missing or unplayable file gives silence.
     void PlaySoundFile(const QString& path);
 
-    // Silences the current sound, if any, and releases the audio output it held.
+    // Silences the current sound, if any, and releases the audio output it held; returns at once.
     void stop();
 
+    // A sound was requested and has not yet ended or failed.
     bool isPlaying() const;
 
 signals:
@@ -38,16 +39,12 @@ signals:
 
 private:
     void play(const QByteArray& image);
-    bool start(const QByteArray& image);
-    void onStateChanged();
-    void finishWhenPlayed(quint64 generation, qint64 lastPlayedUs);
-    void finish(quint64 generation);
-    void release();
+    void onFellSilent(quint64 generation);
 
-    QByteArray image_;  // our own reference to the bytes being played
-    QBuffer samples_;   // reads the sample range of image_
-    std::unique_ptr<QAudioSink> sink_;
-    quint64 generation_ = 0;  // tells a late notice of an earlier sound from the current one
+    QThread thread_;
+    AudioOutput* output_;  // lives on thread_, deleted there when it ends
+    quint64 generation_ = 0;  // numbers the requests, so that a late notice of an earlier one is ignored
+    bool playing_ = false;
 };
 
 }  // namespace tessaro

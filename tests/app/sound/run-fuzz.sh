@@ -1,13 +1,10 @@
 #!/bin/sh
-# Fuzzes the WAV reader for a bounded time, starting from a freshly written seed corpus.
-# Usage: run-fuzz.sh FUZZER SEED_WRITER WORK_FOLDER SECONDS
+# Fuzzes the WAV reader for a bounded time, starting from the game's own sounds (their first 4 kB).
+# Usage: run-fuzz.sh FUZZER SOUND_FOLDER WORK_FOLDER SECONDS
 set -eu
 
-fuzzer=$1
-seeds=$2
-work=$3
-seconds=$4
-rm -rf "$work"
-mkdir -p "$work/corpus" "$work/artifacts"
-"$seeds" "$work/corpus"
-"$fuzzer" -max_total_time="$seconds" -max_len=4096 -artifact_prefix="$work/artifacts/" "$work/corpus"
+rm -rf "$3"
+mkdir -p "$3/corpus" "$3/artifacts"
+cp "$2"/*.WAV "$3/corpus/"
+"$1" -max_total_time="$4" -max_len=4096 -dict="$(dirname "$0")/wavreader.dict" -artifact_prefix="$3/artifacts/" \
+    "$3/corpus"

@@ -1,5 +1,6 @@
-// An audio server that never answers: it accepts connections on a Unix socket and says nothing, so that
-// start-up can be timed against a server that hangs. Usage: bench_stalled_audio_server SOCKET-PATH
+// An audio server that never answers, like a hung PulseAudio: it accepts connections on a Unix socket and
+// says nothing. The stalled-server test and the benchmarks run the game against it.
+// Usage: stalled_audio_server SOCKET-PATH
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -11,7 +12,7 @@
 int main(int argc, char* argv[])
 {
     if (argc != 2 || std::strlen(argv[1]) >= sizeof(sockaddr_un::sun_path)) {
-        std::fputs("usage: bench_stalled_audio_server SOCKET-PATH\n", stderr);
+        std::fputs("usage: stalled_audio_server SOCKET-PATH\n", stderr);
         return 2;
     }
     const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
@@ -21,7 +22,7 @@ int main(int argc, char* argv[])
     unlink(argv[1]);
     if (listener < 0 || bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
         listen(listener, 16) != 0) {
-        std::perror("bench_stalled_audio_server");
+        std::perror("stalled_audio_server");
         return 1;
     }
     // Connections are kept open and never read, until the server is ended.
