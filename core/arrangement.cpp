@@ -7,20 +7,6 @@
 
 namespace tessaro {
 
-SquareIndex Arrangement::emptySquare() const
-{
-    SquareIndex found = kNoSquare;
-    for (SquareIndex square = 1; square <= kSquareCount; ++square) {
-        if (at(square) == kEmpty) {
-            if (found != kNoSquare) {
-                return kNoSquare;
-            }
-            found = square;
-        }
-    }
-    return found;
-}
-
 bool Arrangement::isComplete() const
 {
     std::array<int, kKnightCount + 1> seen{};
@@ -101,6 +87,7 @@ Arrangement StartArrangement()
     // Thirteen knights at home; the rest displaced in three rings (1-16-5-22-10-21, 2-11-19, 4-13).
     static constexpr std::array<Knight, kSquareCount> kStart{
         16, 11, 3, 13, 22, 6, 7, 8, 9, 21, 19, 12, 4, 14, 15, 5, 17, 18, 2, 20, 1, 10, 23, 24, kEmpty};
+    static_assert(kStart[kStartEmptySquare - 1] == kEmpty);
     Arrangement start;
     for (SquareIndex square = 1; square <= kSquareCount; ++square) {
         start.set(square, kStart[square - 1]);

@@ -47,11 +47,12 @@ public:
             goal_[to.at(square)] = square;
         }
         for (SquareIndex square = 1; square <= kSquareCount; ++square) {
-            if (board_.at(square) != kEmpty) {
+            if (board_.at(square) == kEmpty) {
+                empty_ = square;
+            } else {
                 bound_ += cost(board_.at(square), square);
             }
         }
-        empty_ = board_.emptySquare();
     }
 
     std::optional<std::vector<SquareIndex>> run(int maxMoves)
