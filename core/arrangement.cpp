@@ -1,8 +1,6 @@
 // Arrangements of the knights, and the two the game is built around.
 #include "arrangement.h"
 
-#include <algorithm>
-#include <charconv>
 #include <sstream>
 
 namespace tessaro {
@@ -39,38 +37,6 @@ std::string Arrangement::toString() const
         }
     }
     return out.str();
-}
-
-std::optional<Arrangement> Arrangement::fromString(std::string_view text)
-{
-    Arrangement result;
-    SquareIndex square = 0;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        if (text[pos] == ' ') {
-            ++pos;
-            continue;
-        }
-        const std::size_t end = std::min(text.find(' ', pos), text.size());
-        const std::string_view token = text.substr(pos, end - pos);
-        pos = end;
-        if (++square > kSquareCount) {
-            return std::nullopt;
-        }
-        if (token == ".") {
-            continue;
-        }
-        int knight = 0;
-        const auto [last, error] = std::from_chars(token.data(), token.data() + token.size(), knight);
-        if (error != std::errc{} || last != token.data() + token.size() || knight < 1 || knight > kKnightCount) {
-            return std::nullopt;
-        }
-        result.set(square, static_cast<Knight>(knight));
-    }
-    if (square != kSquareCount) {
-        return std::nullopt;
-    }
-    return result;
 }
 
 Arrangement TargetArrangement()

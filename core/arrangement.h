@@ -5,9 +5,7 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
-#include <string_view>
 
 namespace tessaro {
 
@@ -29,7 +27,6 @@ public:
 
     // Squares 1..25 as space-separated knight numbers, "." for empty: a failing test shows the board.
     std::string toString() const;
-    static std::optional<Arrangement> fromString(std::string_view text);
 
     friend bool operator==(const Arrangement&, const Arrangement&) = default;
 

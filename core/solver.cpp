@@ -109,14 +109,6 @@ private:
 
 }  // namespace
 
-int KnightDistance(SquareIndex from, SquareIndex to)
-{
-    if (!IsSquare(from) || !IsSquare(to)) {
-        return -1;
-    }
-    return Distances()[from][to];
-}
-
 std::optional<std::vector<SquareIndex>> SolveOptimal(const Arrangement& from, const Arrangement& to, int maxMoves)
 {
     if (!from.isComplete() || !to.isComplete()) {

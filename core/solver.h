@@ -15,9 +15,6 @@ inline constexpr std::array<SquareIndex, 30> kThirtyMoveLine{19, 6, 4,  13, 21, 
                                                              21, 13, 22, 16, 5,  1,  4,  6,  19, 11,
                                                              2,  13, 22, 16, 5,  13, 4,  10, 21, 25};
 
-// Fewest knight's moves along the board's move graph between two squares.
-int KnightDistance(SquareIndex from, SquareIndex to);
-
 // A shortest line from `from` to `to` as the squares to click (each the square a knight leaves),
 // or nothing when none exists within `maxMoves`. Both must be complete arrangements.
 std::optional<std::vector<SquareIndex>> SolveOptimal(const Arrangement& from, const Arrangement& to,

