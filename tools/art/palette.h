@@ -4,8 +4,8 @@
 #include <QRgb>
 
 namespace tessaro::art {
+
 inline constexpr QRgb kFeltDark = qRgb(0x12, 0x33, 0x26);
-inline constexpr QRgb kFeltMid = qRgb(0x1d, 0x4d, 0x39);
 inline constexpr QRgb kFeltLight = qRgb(0x2a, 0x63, 0x4a);
 inline constexpr QRgb kWalnutDark = qRgb(0x3b, 0x22, 0x12);
 inline constexpr QRgb kWalnut = qRgb(0x6b, 0x41, 0x22);
@@ -27,4 +27,5 @@ inline constexpr QRgb kLaurelDark = qRgb(0x2f, 0x4f, 0x22);
 inline constexpr QRgb kArrowRed = qRgb(0xc8, 0x3a, 0x2a);
 inline constexpr QRgb kTeal = qRgb(0x1b, 0x5e, 0x6b);
 inline constexpr QRgb kTealDark = qRgb(0x0f, 0x3a, 0x44);
+
 }  // namespace tessaro::art
