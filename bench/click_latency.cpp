@@ -3,6 +3,7 @@
 // bench_click_latency PROGRAM-DIRECTORY [ROUNDS]; prints "median_us=<..> p99_us=<..> max_us=<..> clicks=<..>".
 #include "frm_board1.h"
 #include "module1.h"
+#include "solver.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -10,17 +11,16 @@
 #include <QTest>
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <cstdio>
+#include <span>
 #include <vector>
 
 namespace {
 
-// The shortest solution from the start, as squares clicked; its last click, which ends the game and opens
-// the modal results window, is left out.
-constexpr std::array<tessaro::SquareIndex, 29> kLine{19, 6, 4, 13, 21, 10, 4, 13, 22, 25, 21, 13, 22, 16, 5,
-                                                     1, 4, 6, 19, 11, 2, 13, 22, 16, 5, 13, 4, 10, 21};
+// The shortest solution from the start without its last click, which ends the game and opens the modal
+// results window.
+constexpr std::span kLine = std::span(tessaro::kThirtyMoveLine).first<tessaro::kThirtyMoveLine.size() - 1>();
 
 double Percentile(std::vector<qint64> samples, double fraction)
 {

@@ -1,25 +1,9 @@
 // Arrangements of the knights, and the two the game is built around.
 #include "arrangement.h"
 
-#include <algorithm>
-#include <charconv>
 #include <sstream>
 
 namespace tessaro {
-
-SquareIndex Arrangement::emptySquare() const
-{
-    SquareIndex found = kNoSquare;
-    for (SquareIndex square = 1; square <= kSquareCount; ++square) {
-        if (at(square) == kEmpty) {
-            if (found != kNoSquare) {
-                return kNoSquare;
-            }
-            found = square;
-        }
-    }
-    return found;
-}
 
 bool Arrangement::isComplete() const
 {
@@ -55,38 +39,6 @@ std::string Arrangement::toString() const
     return out.str();
 }
 
-std::optional<Arrangement> Arrangement::fromString(std::string_view text)
-{
-    Arrangement result;
-    SquareIndex square = 0;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        if (text[pos] == ' ') {
-            ++pos;
-            continue;
-        }
-        const std::size_t end = std::min(text.find(' ', pos), text.size());
-        const std::string_view token = text.substr(pos, end - pos);
-        pos = end;
-        if (++square > kSquareCount) {
-            return std::nullopt;
-        }
-        if (token == ".") {
-            continue;
-        }
-        int knight = 0;
-        const auto [last, error] = std::from_chars(token.data(), token.data() + token.size(), knight);
-        if (error != std::errc{} || last != token.data() + token.size() || knight < 1 || knight > kKnightCount) {
-            return std::nullopt;
-        }
-        result.set(square, static_cast<Knight>(knight));
-    }
-    if (square != kSquareCount) {
-        return std::nullopt;
-    }
-    return result;
-}
-
 Arrangement TargetArrangement()
 {
     Arrangement target;
@@ -101,6 +53,7 @@ Arrangement StartArrangement()
     // Thirteen knights at home; the rest displaced in three rings (1-16-5-22-10-21, 2-11-19, 4-13).
     static constexpr std::array<Knight, kSquareCount> kStart{
         16, 11, 3, 13, 22, 6, 7, 8, 9, 21, 19, 12, 4, 14, 15, 5, 17, 18, 2, 20, 1, 10, 23, 24, kEmpty};
+    static_assert(kStart[kStartEmptySquare - 1] == kEmpty);
     Arrangement start;
     for (SquareIndex square = 1; square <= kSquareCount; ++square) {
         start.set(square, kStart[square - 1]);

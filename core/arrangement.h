@@ -5,9 +5,7 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
-#include <string_view>
 
 namespace tessaro {
 
@@ -24,15 +22,11 @@ public:
     Knight at(SquareIndex square) const { return contents_.at(square); }
     void set(SquareIndex square, Knight knight) { contents_.at(square) = knight; }
 
-    // The one empty square, or kNoSquare when there is none or more than one.
-    SquareIndex emptySquare() const;
-
     // Exactly one empty square and every knight 1..24 exactly once.
     bool isComplete() const;
 
     // Squares 1..25 as space-separated knight numbers, "." for empty: a failing test shows the board.
     std::string toString() const;
-    static std::optional<Arrangement> fromString(std::string_view text);
 
     friend bool operator==(const Arrangement&, const Arrangement&) = default;
 
@@ -43,7 +37,8 @@ private:
 // Knight n on square n, square 25 empty.
 Arrangement TargetArrangement();
 
-// The fixed arrangement every New Game starts from.
+// The fixed arrangement every New Game starts from; like the target, it leaves square 25 empty.
 Arrangement StartArrangement();
+inline constexpr SquareIndex kStartEmptySquare = 25;
 
 }  // namespace tessaro

@@ -10,6 +10,15 @@ std::string MoveCountCaption(std::int16_t moveCount)
     return std::to_string(moveCount);
 }
 
+void Puzzle::ClickSquare(SquareIndex index)
+{
+    if (state_.GameOver == kTrue || !IsSquare(index) || board_.at(index) == kEmpty) {
+        return;
+    }
+    MovePiece(index);
+    GameWin();
+}
+
 void Puzzle::MovePiece(SquareIndex index)
 {
     if (!IsLegalMove(index, state_.EmptySquare)) {
@@ -48,7 +57,7 @@ void Puzzle::InitNewGame()
     board_ = StartArrangement();
     view_.showNewGame(board_);
     state_.GameOver = kFalse;
-    state_.EmptySquare = board_.emptySquare();
+    state_.EmptySquare = kStartEmptySquare;
     state_.ResultLevel = 0;
     state_.MoveCount = 0;
     view_.showMoveCount(MoveCountCaption(state_.MoveCount));

@@ -23,16 +23,20 @@ public:
     Knight content(SquareIndex square) const { return board_.at(square); }
     bool isOnTarget(SquareIndex square) const { return board_.at(square) == square; }
 
+    // A click on square `index`, as the board's drop handler receives it: ignored once the game is over
+    // and on an empty square; otherwise MovePiece, then GameWin, whether or not the move was legal.
+    void ClickSquare(SquareIndex index);
+
+    // Lays out the fixed start arrangement and resets the state, from any state.
+    void InitNewGame();
+
+private:
     // Moves the knight on `index` into the empty square if the move table allows it; otherwise nothing.
     void MovePiece(SquareIndex index);
 
     // Ranks and presents a completed game (all 24 knights home after at least 30 moves), then ends it.
     void GameWin();
 
-    // Lays out the fixed start arrangement and resets the state, from any state.
-    void InitNewGame();
-
-private:
     GameState& state_;
     BoardView& view_;
     Arrangement board_;

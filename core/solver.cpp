@@ -47,11 +47,12 @@ public:
             goal_[to.at(square)] = square;
         }
         for (SquareIndex square = 1; square <= kSquareCount; ++square) {
-            if (board_.at(square) != kEmpty) {
+            if (board_.at(square) == kEmpty) {
+                empty_ = square;
+            } else {
                 bound_ += cost(board_.at(square), square);
             }
         }
-        empty_ = board_.emptySquare();
     }
 
     std::optional<std::vector<SquareIndex>> run(int maxMoves)
@@ -107,14 +108,6 @@ private:
 };
 
 }  // namespace
-
-int KnightDistance(SquareIndex from, SquareIndex to)
-{
-    if (!IsSquare(from) || !IsSquare(to)) {
-        return -1;
-    }
-    return Distances()[from][to];
-}
 
 std::optional<std::vector<SquareIndex>> SolveOptimal(const Arrangement& from, const Arrangement& to, int maxMoves)
 {

@@ -3,13 +3,17 @@
 
 #include "arrangement.h"
 
+#include <array>
 #include <optional>
 #include <vector>
 
 namespace tessaro {
 
-// Fewest knight's moves along the board's move graph between two squares.
-int KnightDistance(SquareIndex from, SquareIndex to);
+// A shortest line from the start to the target, as the squares clicked: tests and benchmarks replay it,
+// and the solver's test proves it optimal.
+inline constexpr std::array<SquareIndex, 30> kThirtyMoveLine{19, 6, 4,  13, 21, 10, 4,  13, 22, 25,
+                                                             21, 13, 22, 16, 5,  1,  4,  6,  19, 11,
+                                                             2,  13, 22, 16, 5,  13, 4,  10, 21, 25};
 
 // A shortest line from `from` to `to` as the squares to click (each the square a knight leaves),
 // or nothing when none exists within `maxMoves`. Both must be complete arrangements.

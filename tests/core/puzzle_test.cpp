@@ -1,33 +1,39 @@
-// Moves, completion and New Game, observed through the state and what the view was told.
+// Clicks, completion and New Game, observed through the state and what the view was told.
 #include "puzzle.h"
+#include "ranking.h"
 #include "recordingview.h"
+#include "solver.h"
 
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <span>
 
 namespace tessaro {
 namespace {
 
-// A shortest line from the start to the target.
-const std::vector<SquareIndex> kThirtyMoveLine{19, 6, 4,  13, 21, 10, 4,  13, 22, 25, 21, 13, 22, 16, 5,
-                                               1,  4, 6,  19, 11, 2,  13, 22, 16, 5,  13, 4,  10, 21, 25};
-
 class PuzzleTest : public ::testing::Test {
 protected:
-    // Plays the moves, with GameWin after each as the board's click does.
-    void Click(const std::vector<SquareIndex>& squares)
+    void Click(std::span<const SquareIndex> squares)
     {
         for (SquareIndex square : squares) {
-            puzzle.MovePiece(square);
-            puzzle.GameWin();
+            puzzle.ClickSquare(square);
         }
     }
-    void OutAndBack(int pairs)
+
+    // A click on any square but a legal one while playing, or on a value that names none, changes nothing.
+    void ExpectOtherClicksChangeNothing()
     {
-        for (int i = 0; i < pairs; ++i) {
-            Click({21, 25});
+        const GameState before = state;
+        const Arrangement board = puzzle.board();
+        const int updates = view.updates + view.resultsShown;
+        for (SquareIndex square = -1; square <= kSquareCount + 1; ++square) {
+            if (state.GameOver == kTrue || !IsLegalMove(square, state.EmptySquare)) {
+                puzzle.ClickSquare(square);
+                EXPECT_EQ(state, before) << "click on " << square;
+                EXPECT_EQ(puzzle.board(), board) << "click on " << square;
+            }
         }
+        EXPECT_EQ(view.updates + view.resultsShown, updates);
     }
 
     GameState state;
@@ -35,180 +41,90 @@ protected:
     Puzzle puzzle{state, view};
 };
 
-TEST_F(PuzzleTest, BeforeTheFirstNewGameNoSquareMoves)
+TEST_F(PuzzleTest, IllegalClicksChangeNothingInEveryState)
 {
-    for (SquareIndex square = -1; square <= 26; ++square) {
-        puzzle.MovePiece(square);
-        puzzle.GameWin();
-    }
+    ExpectOtherClicksChangeNothing();  // before the first New Game
     EXPECT_EQ(state, GameState{});
-    EXPECT_EQ(view.squareUpdates + view.captionUpdates + view.resultsShown, 0);
+    puzzle.InitNewGame();
+    ExpectOtherClicksChangeNothing();  // only 19, 21 and 22 can move into square 25
+    puzzle.ClickSquare(19);
+    EXPECT_EQ(puzzle.board().toString(), "16 11 3 13 22 6 7 8 9 21 19 12 4 14 15 5 17 18 . 20 1 10 23 24 2");
+    EXPECT_EQ(state, (GameState{19, 1, kFalse, 0}));
+    EXPECT_EQ(view.shown, puzzle.board());
+    EXPECT_EQ(view.caption, "1");
+    ExpectOtherClicksChangeNothing();
+    puzzle.InitNewGame();
+    Click(kThirtyMoveLine);
+    ExpectOtherClicksChangeNothing();  // the game is over
 }
 
 TEST_F(PuzzleTest, NewGameLaysOutTheStartFromEveryState)
 {
-    const GameState playing{25, 0, kFalse, 0};
-    puzzle.InitNewGame();
-    EXPECT_EQ(state, playing);
-    EXPECT_EQ(puzzle.board(), StartArrangement());
-    EXPECT_EQ(view.shown, StartArrangement());
-    EXPECT_EQ(view.caption, "0");
-
-    puzzle.InitNewGame();  // twice in a row changes nothing
-    EXPECT_EQ(state, playing);
-    EXPECT_EQ(puzzle.board(), StartArrangement());
-
-    Click({19, 6, 4, 13, 21, 10, 4, 13, 22, 25, 21, 13, 22, 16, 5, 1, 4});  // in the middle of a game
-    ASSERT_EQ(state.MoveCount, 17);
-    puzzle.InitNewGame();
-    EXPECT_EQ(state, playing);
-    EXPECT_EQ(view.caption, "0");
-    Click({22});
-    EXPECT_EQ(view.caption, "1");
-
-    puzzle.InitNewGame();
-    Click(kThirtyMoveLine);  // finished
-    ASSERT_EQ(state.GameOver, kTrue);
-    puzzle.InitNewGame();
-    EXPECT_EQ(state, playing);
-    EXPECT_EQ(view.shown, StartArrangement());
-    EXPECT_EQ(view.newGames, 5);
-}
-
-TEST_F(PuzzleTest, ALegalMoveJumpsIntoTheEmptySquareAndIsCounted)
-{
-    puzzle.InitNewGame();
-    Click({19});
-    EXPECT_EQ(puzzle.content(25), 2);
-    EXPECT_EQ(puzzle.content(19), kEmpty);
-    EXPECT_EQ(state.EmptySquare, 19);
-    EXPECT_EQ(state.MoveCount, 1);
-    EXPECT_EQ(view.caption, "1");
-    EXPECT_EQ(view.shown, puzzle.board());
-    EXPECT_EQ(view.resultsShown, 0);
-}
-
-TEST_F(PuzzleTest, IllegalMovesChangeNothingAndShowNothing)
-{
-    puzzle.InitNewGame();
-    Click({19});
-    const GameState before = state;
-    const Arrangement board = puzzle.board();
-    const int updates = view.squareUpdates + view.captionUpdates;
-    // Not a knight's move from 19, the empty square itself, and values that name no square.
-    for (SquareIndex square : {SquareIndex{13}, SquareIndex{19}, SquareIndex{21}, SquareIndex{1},
-                               SquareIndex{0}, SquareIndex{26}, SquareIndex{-5}}) {
-        puzzle.MovePiece(square);
-        puzzle.GameWin();
-        EXPECT_EQ(state, before) << "square " << square;
-        EXPECT_EQ(puzzle.board(), board) << "square " << square;
-    }
-    EXPECT_EQ(view.squareUpdates + view.captionUpdates, updates);
-}
-
-TEST_F(PuzzleTest, OnlyTheThreeNeighboursOfSquare25CanMoveFirst)
-{
-    for (SquareIndex square = 1; square <= kSquareCount; ++square) {
+    const std::span<const SquareIndex> before[] = {{}, {}, std::span(kThirtyMoveLine).first(17), kThirtyMoveLine};
+    for (const auto& moves : before) {  // not started, twice in a row, in the middle of a game, finished
+        Click(moves);
         puzzle.InitNewGame();
-        puzzle.MovePiece(square);
-        const bool moved = state.MoveCount == 1;
-        EXPECT_EQ(moved, square == 19 || square == 21 || square == 22) << "square " << square;
+        EXPECT_EQ(state, (GameState{25, 0, kFalse, 0})) << moves.size() << " moves before";
+        EXPECT_EQ(puzzle.board(), StartArrangement());
+        EXPECT_EQ(view.shown, StartArrangement());
+        EXPECT_EQ(view.caption, "0");
     }
 }
 
-TEST_F(PuzzleTest, AKnightCanMoveStraightBack)
-{
-    puzzle.InitNewGame();
-    Click({21, 25});
-    EXPECT_EQ(puzzle.board(), StartArrangement());
-    EXPECT_EQ(state.EmptySquare, 25);
-    EXPECT_EQ(state.MoveCount, 2);
-}
-
-TEST_F(PuzzleTest, ThirtyMoveLineIsExpertAndEndsTheGameAfterTheResultsClose)
-{
-    puzzle.InitNewGame();
-    GameState duringResults;
-    view.whileResultsOpen = [&] { duringResults = state; };
-    for (std::size_t i = 0; i < kThirtyMoveLine.size(); ++i) {
-        Click({kThirtyMoveLine[i]});
-        ASSERT_EQ(state.MoveCount, static_cast<int>(i + 1)) << "move " << i + 1 << " was illegal";
-        ASSERT_EQ(view.resultsShown, i + 1 == kThirtyMoveLine.size() ? 1 : 0) << "after move " << i + 1;
-    }
-    EXPECT_EQ(puzzle.board(), TargetArrangement());
-    EXPECT_EQ(view.shown, TargetArrangement());
-    EXPECT_EQ(view.caption, "30");
-    EXPECT_EQ(duringResults.ResultLevel, 30);
-    EXPECT_EQ(duringResults.GameOver, kFalse);  // set only once the results are closed
-    EXPECT_EQ(state.ResultLevel, 30);
-    EXPECT_EQ(state.GameOver, kTrue);
-}
-
-TEST_F(PuzzleTest, LongerGamesRankByTheirMoveCount)
+TEST_F(PuzzleTest, CompletionRanksByMoveCountAndEndsTheGameAfterTheResultsClose)
 {
     const struct {
-        int pairs;
+        int outAndBackPairs;
         std::int16_t moves;
         std::int16_t level;
-    } cases[] = {{1, 32, 35}, {2, 34, 35}, {3, 36, 40}, {10, 50, 40}};
+    } cases[] = {{0, 30, 30}, {1, 32, 35}, {2, 34, 35}, {3, 36, 40}};
+    GameState duringResults;
+    view.whileResultsOpen = [&] { duringResults = state; };
     for (const auto& c : cases) {
         puzzle.InitNewGame();
-        OutAndBack(c.pairs);
-        Click(kThirtyMoveLine);
-        EXPECT_EQ(state.MoveCount, c.moves);
-        EXPECT_EQ(state.ResultLevel, c.level) << c.moves << " moves";
-        EXPECT_EQ(state.GameOver, kTrue);
+        for (int i = 0; i < c.outAndBackPairs; ++i) {
+            Click(std::array<SquareIndex, 2>{21, 25});
+        }
+        const int resultsBefore = view.resultsShown;
+        Click(std::span(kThirtyMoveLine).first(29));
+        EXPECT_EQ(view.resultsShown, resultsBefore) << "results before the last move";
+        puzzle.ClickSquare(kThirtyMoveLine.back());
+        EXPECT_EQ(view.resultsShown, resultsBefore + 1);
+        EXPECT_EQ(view.caption, std::to_string(c.moves));
+        EXPECT_EQ(duringResults, (GameState{25, c.moves, kFalse, c.level}));  // over only once closed
+        EXPECT_EQ(state, (GameState{25, c.moves, kTrue, c.level}));
     }
-    EXPECT_EQ(view.resultsShown, 4);
 }
 
-TEST(PuzzleCompletion, BelowThirtyMovesRegistersNothing)
+TEST_F(PuzzleTest, TheTargetBelowThirtyMovesRegistersNothing)
 {
-    // A New Game cannot reach the target in under 30 moves, so the count is forced short before the last move.
-    GameState state;
-    testing::RecordingView view;
-    Puzzle puzzle(state, view);
     puzzle.InitNewGame();
-    for (std::size_t i = 0; i + 1 < kThirtyMoveLine.size(); ++i) {
-        puzzle.MovePiece(kThirtyMoveLine[i]);
-    }
-    state.MoveCount = 28;  // as if the count were short
-    puzzle.MovePiece(kThirtyMoveLine.back());
-    puzzle.GameWin();
+    Click(std::span(kThirtyMoveLine).first(29));
+    state.MoveCount = 28;  // a New Game cannot reach the target sooner, so the count is forced short
+    puzzle.ClickSquare(kThirtyMoveLine.back());
     EXPECT_EQ(puzzle.board(), TargetArrangement());
-    EXPECT_EQ(state.ResultLevel, 0);
-    EXPECT_EQ(state.GameOver, kFalse);
+    EXPECT_EQ(state, (GameState{25, 29, kFalse, 0}));
     EXPECT_EQ(view.resultsShown, 0);
 }
 
-TEST(PuzzleCounter, SaturatesAt32767AndStillRanks)
+TEST_F(PuzzleTest, MoveCountSaturatesAt32767AndStillRanks)
 {
-    GameState state;
-    testing::RecordingView view;
-    Puzzle puzzle(state, view);
     puzzle.InitNewGame();
     state.MoveCount = kMaxMoveCount - 1;
-    puzzle.MovePiece(21);
-    EXPECT_EQ(state.MoveCount, kMaxMoveCount);
-    puzzle.MovePiece(25);  // still moves, the count stays
-    EXPECT_EQ(state.MoveCount, kMaxMoveCount);
+    Click(std::array<SquareIndex, 2>{21, 25});  // both move, the count stops at its limit
     EXPECT_EQ(puzzle.board(), StartArrangement());
     EXPECT_EQ(view.caption, "32767");
-    for (SquareIndex square : kThirtyMoveLine) {
-        puzzle.MovePiece(square);
-        puzzle.GameWin();
-    }
-    EXPECT_EQ(state.MoveCount, kMaxMoveCount);
-    EXPECT_EQ(state.ResultLevel, 40);
-    EXPECT_EQ(state.GameOver, kTrue);
+    Click(kThirtyMoveLine);
+    EXPECT_EQ(state, (GameState{25, kMaxMoveCount, kTrue, 40}));
 }
 
-TEST(MoveCountCaption, IsPlainDecimalDigits)
+// The results window shows each level's rank; its tests cover the texts and sounds.
+TEST(Ranking, MoveCountsFallIntoTheirLevels)
 {
-    EXPECT_EQ(MoveCountCaption(0), "0");
-    EXPECT_EQ(MoveCountCaption(1), "1");
-    EXPECT_EQ(MoveCountCaption(30), "30");
-    EXPECT_EQ(MoveCountCaption(32767), "32767");
+    const std::pair<std::int16_t, std::int16_t> cases[] = {{30, 30}, {31, 35}, {35, 35}, {36, 40}, {32767, 40}};
+    for (const auto& [moves, level] : cases) {
+        EXPECT_EQ(ResultLevelFor(moves), level) << moves << " moves";
+    }
 }
 
 }  // namespace

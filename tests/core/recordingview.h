@@ -18,26 +18,20 @@ inline void PrintTo(const GameState& s, std::ostream* out)
          << ", ResultLevel " << s.ResultLevel << '}';
 }
 
-}  // namespace tessaro
-
-namespace tessaro::testing {
+namespace testing {
 
 class RecordingView : public BoardView {
 public:
     void showSquare(SquareIndex square, Knight knight) override
     {
         shown.set(square, knight);
-        ++squareUpdates;
+        ++updates;
     }
-    void showNewGame(const Arrangement& board) override
-    {
-        shown = board;
-        ++newGames;
-    }
+    void showNewGame(const Arrangement& board) override { shown = board; }
     void showMoveCount(std::string_view text) override
     {
         caption = text;
-        ++captionUpdates;
+        ++updates;
     }
     void showResults() override
     {
@@ -49,11 +43,10 @@ public:
 
     Arrangement shown;
     std::string caption = "0";
-    int squareUpdates = 0;
-    int newGames = 0;
-    int captionUpdates = 0;
+    int updates = 0;  // squares and captions shown
     int resultsShown = 0;
     std::function<void()> whileResultsOpen;
 };
 
-}  // namespace tessaro::testing
+}  // namespace testing
+}  // namespace tessaro

@@ -10,19 +10,11 @@
 #include <cstdint>
 #include <cstdlib>
 
-namespace {
-
-QString FuzzFilePath()
-{
-    return QDir::temp().filePath(QStringLiteral("tessaro-helptext-fuzz-%1.txt").arg(QCoreApplication::applicationPid()));
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const QString path = FuzzFilePath();
+    const QString path =
+        QDir::temp().filePath(QStringLiteral("tessaro-helptext-fuzz-%1.txt").arg(QCoreApplication::applicationPid()));
     {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {

@@ -4,33 +4,29 @@
 #include <QFontDatabase>
 #include <QStringList>
 
-bool ArtFonts::load(const QString &fontDir)
+namespace tessaro::art {
+
+bool ArtFonts::load(const QString& fontDir)
 {
-    const QStringList files{"DejaVuSans.ttf", "DejaVuSans-Bold.ttf", "DejaVuSerif.ttf",
-                            "DejaVuSerif-Bold.ttf"};
+    const QStringList files{"DejaVuSans.ttf", "DejaVuSans-Bold.ttf", "DejaVuSerif.ttf", "DejaVuSerif-Bold.ttf"};
     QStringList families;
-    for (const QString &file : files) {
+    for (const QString& file : files) {
         const int id = QFontDatabase::addApplicationFont(fontDir + '/' + file);
-        if (id < 0)
+        if (id < 0) {
             return false;
+        }
         families << QFontDatabase::applicationFontFamilies(id).value(0);
     }
-    m_sans = families.at(0);
-    m_serif = families.at(2);
+    sans_ = families.at(0);
+    serif_ = families.at(2);
     return true;
 }
 
-QFont ArtFonts::sans(qreal pixelSize, bool bold) const
-{
-    return make(m_sans, pixelSize, bold);
-}
+QFont ArtFonts::sans(qreal pixelSize, bool bold) const { return make(sans_, pixelSize, bold); }
 
-QFont ArtFonts::serif(qreal pixelSize, bool bold) const
-{
-    return make(m_serif, pixelSize, bold);
-}
+QFont ArtFonts::serif(qreal pixelSize, bool bold) const { return make(serif_, pixelSize, bold); }
 
-QFont ArtFonts::make(const QString &family, qreal pixelSize, bool bold) const
+QFont ArtFonts::make(const QString& family, qreal pixelSize, bool bold) const
 {
     QFont font(family);
     font.setPixelSize(qMax(1, qRound(pixelSize)));
@@ -40,3 +36,5 @@ QFont ArtFonts::make(const QString &family, qreal pixelSize, bool bold) const
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
 }
+
+}  // namespace tessaro::art

@@ -4,18 +4,21 @@
 #include <QFont>
 #include <QString>
 
-class ArtFonts
-{
+namespace tessaro::art {
+
+class ArtFonts {
 public:
     // Loads DejaVu Sans and DejaVu Serif from fontDir; returns false when a file is missing.
-    bool load(const QString &fontDir);
+    bool load(const QString& fontDir);
 
     QFont sans(qreal pixelSize, bool bold) const;
     QFont serif(qreal pixelSize, bool bold) const;
 
 private:
-    QFont make(const QString &family, qreal pixelSize, bool bold) const;
+    QFont make(const QString& family, qreal pixelSize, bool bold) const;
 
-    QString m_sans;
-    QString m_serif;
+    QString sans_;
+    QString serif_;
 };
+
+}  // namespace tessaro::art

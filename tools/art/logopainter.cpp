@@ -1,5 +1,5 @@
 // The maker's logo.
-#include "logopainter.h"
+#include "pictures.h"
 
 #include "artfonts.h"
 #include "palette.h"
@@ -9,70 +9,74 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+namespace tessaro::art {
 namespace {
-constexpr QSize logoSize(136, 98);
-constexpr QPointF emblemCentre(68, 34);
+constexpr QSize kLogoSize(136, 98);
+constexpr QPointF kEmblemCentre(68, 34);
 
-void paintEmblem(QPainter &painter)
+void PaintEmblem(QPainter& painter)
 {
-    QRadialGradient disc(emblemCentre - QPointF(8, 8), 34);
-    disc.setColorAt(0, QColor(Palette::teal).lighter(135));
-    disc.setColorAt(1, QColor(Palette::tealDark));
-    painter.setPen(QPen(QColor(Palette::gold), 2));
+    QRadialGradient disc(kEmblemCentre - QPointF(8, 8), 34);
+    disc.setColorAt(0, QColor(kTeal).lighter(135));
+    disc.setColorAt(1, QColor(kTealDark));
+    painter.setPen(QPen(QColor(kGold), 2));
     painter.setBrush(disc);
-    painter.drawEllipse(emblemCentre, 26, 26);
+    painter.drawEllipse(kEmblemCentre, 26, 26);
 
     // The orbit passes behind the letter, then in front of it.
     painter.save();
-    painter.translate(emblemCentre);
+    painter.translate(kEmblemCentre);
     painter.rotate(-24);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(Palette::gold), 2.2));
+    painter.setPen(QPen(QColor(kGold), 2.2));
     painter.drawArc(QRectF(-34, -11, 68, 22), 0, 180 * 16);
     painter.restore();
 
     QPainterPath letter;
-    letter.addEllipse(emblemCentre, 14, 16);
-    letter.addEllipse(emblemCentre, 8.5, 10.5);
+    letter.addEllipse(kEmblemCentre, 14, 16);
+    letter.addEllipse(kEmblemCentre, 8.5, 10.5);
     letter.setFillRule(Qt::OddEvenFill);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(Palette::ivory));
+    painter.setBrush(QColor(kIvory));
     painter.drawPath(letter);
 
     painter.save();
-    painter.translate(emblemCentre);
+    painter.translate(kEmblemCentre);
     painter.rotate(-24);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(Palette::gold), 2.2));
+    painter.setPen(QPen(QColor(kGold), 2.2));
     painter.drawArc(QRectF(-34, -11, 68, 22), 180 * 16, 180 * 16);
-    painter.setPen(QPen(QColor(Palette::tealDark), 1));
-    painter.setBrush(QColor(Palette::gold).lighter(120));
+    painter.setPen(QPen(QColor(kTealDark), 1));
+    painter.setBrush(QColor(kGold).lighter(120));
     painter.drawEllipse(QPointF(31, 4.5), 4, 4);
     painter.restore();
 }
 
-void paintName(QPainter &painter, const ArtFonts &fonts)
+void PaintName(QPainter& painter, const ArtFonts& fonts)
 {
     QPainterPath name;
     name.addText(0, 0, fonts.serif(22, true), "Orvane");
-    name.translate(emblemCentre.x() - name.boundingRect().center().x(), 82);
+    name.translate(kEmblemCentre.x() - name.boundingRect().center().x(), 82);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(Palette::tealDark));
+    painter.setBrush(QColor(kTealDark));
     painter.drawPath(name);
     painter.setFont(fonts.sans(8, true));
-    painter.setPen(QColor(Palette::goldDark));
-    painter.drawText(QRectF(0, 84, logoSize.width(), 12), Qt::AlignCenter, "P U Z Z L E S");
-}
+    painter.setPen(QColor(kGoldDark));
+    painter.drawText(QRectF(0, 84, kLogoSize.width(), 12), Qt::AlignCenter, "P U Z Z L E S");
 }
 
-QImage LogoPainter::paint(const ArtFonts &fonts, qreal scale)
+}  // namespace
+
+QImage PaintLogo(const ArtFonts& fonts, qreal scale)
 {
-    QImage image(logoSize * scale, QImage::Format_RGB32);
-    image.fill(QColor(Palette::parchment));
+    QImage image(kLogoSize * scale, QImage::Format_RGB32);
+    image.fill(QColor(kParchment));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(scale, scale);
-    paintEmblem(painter);
-    paintName(painter, fonts);
+    PaintEmblem(painter);
+    PaintName(painter, fonts);
     return image;
 }
+
+}  // namespace tessaro::art

@@ -1,5 +1,5 @@
 // The results picture.
-#include "resultspainter.h"
+#include "pictures.h"
 
 #include "artfonts.h"
 #include "knightpainter.h"
@@ -10,11 +10,12 @@
 #include <QPainterPath>
 #include <QtMath>
 
+namespace tessaro::art {
 namespace {
-constexpr QSize resultsSize(328, 209);
-constexpr QPointF wreathCentre(164, 54);
+constexpr QSize kResultsSize(328, 209);
+constexpr QPointF kWreathCentre(164, 54);
 
-QPainterPath leaf(qreal length, qreal width)
+QPainterPath Leaf(qreal length, qreal width)
 {
     QPainterPath path;
     path.moveTo(0, 0);
@@ -24,11 +25,11 @@ QPainterPath leaf(qreal length, qreal width)
 }
 
 // One branch of the wreath, curving up one side of the knight; side is -1 (left) or 1 (right).
-void paintBranch(QPainter &painter, qreal side)
+void PaintBranch(QPainter& painter, qreal side)
 {
     const qreal radius = 44;
     painter.save();
-    painter.translate(wreathCentre);
+    painter.translate(kWreathCentre);
     painter.scale(side, 1);
     QPainterPath stem;
     for (int step = 0; step <= 20; ++step) {
@@ -37,7 +38,7 @@ void paintBranch(QPainter &painter, qreal side)
         step ? stem.lineTo(p) : stem.moveTo(p);
     }
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(Palette::laurelDark), 2, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(QColor(kLaurelDark), 2, Qt::SolidLine, Qt::RoundCap));
     painter.drawPath(stem);
     for (int index = 0; index < 9; ++index) {
         const qreal degrees = 108.0 + index * 17.0;
@@ -48,16 +49,16 @@ void paintBranch(QPainter &painter, qreal side)
             painter.translate(p);
             // Leaves point along the branch, towards its top, splayed in and out.
             painter.rotate(-(degrees - 90) * -1 - 90 + lean * 38);
-            painter.setPen(QPen(QColor(Palette::laurelDark), 0.8));
-            painter.setBrush(lean > 0 ? QColor(Palette::laurel) : QColor(Palette::laurel).lighter(118));
-            painter.drawPath(leaf(15 - index * 0.5, 4.2));
+            painter.setPen(QPen(QColor(kLaurelDark), 0.8));
+            painter.setBrush(lean > 0 ? QColor(kLaurel) : QColor(kLaurel).lighter(118));
+            painter.drawPath(Leaf(15 - index * 0.5, 4.2));
             painter.restore();
         }
     }
     painter.restore();
 }
 
-void paintRibbon(QPainter &painter, const ArtFonts &fonts)
+void PaintRibbon(QPainter& painter, const ArtFonts& fonts)
 {
     const QRectF band(112, 84, 104, 20);
     QPainterPath tails;
@@ -70,20 +71,20 @@ void paintRibbon(QPainter &painter, const ArtFonts &fonts)
         tails.lineTo(x, band.bottom() + 5);
         tails.closeSubpath();
     }
-    painter.setPen(QPen(QColor(Palette::ink), 0.8));
-    painter.setBrush(QColor(Palette::arrowRed).darker(130));
+    painter.setPen(QPen(QColor(kInk), 0.8));
+    painter.setBrush(QColor(kArrowRed).darker(130));
     painter.drawPath(tails);
     QLinearGradient face(band.topLeft(), band.bottomLeft());
-    face.setColorAt(0, QColor(Palette::arrowRed).lighter(115));
-    face.setColorAt(1, QColor(Palette::arrowRed));
+    face.setColorAt(0, QColor(kArrowRed).lighter(115));
+    face.setColorAt(1, QColor(kArrowRed));
     painter.setBrush(face);
     painter.drawRoundedRect(band, 2, 2);
     painter.setFont(fonts.serif(12, true));
-    painter.setPen(QColor(Palette::ivory));
+    painter.setPen(QColor(kIvory));
     painter.drawText(band, Qt::AlignCenter, "SOLVED");
 }
 
-void paintStar(QPainter &painter, QPointF centre, qreal radius)
+void PaintStar(QPainter& painter, QPointF centre, qreal radius)
 {
     QPainterPath star;
     for (int point = 0; point < 10; ++point) {
@@ -93,41 +94,44 @@ void paintStar(QPainter &painter, QPointF centre, qreal radius)
         point ? star.lineTo(p) : star.moveTo(p);
     }
     star.closeSubpath();
-    painter.setPen(QPen(QColor(Palette::goldDark), 0.8));
-    painter.setBrush(QColor(Palette::gold));
+    painter.setPen(QPen(QColor(kGoldDark), 0.8));
+    painter.setBrush(QColor(kGold));
     painter.drawPath(star);
 }
-}
 
-QImage ResultsPainter::paint(const ArtFonts &fonts, const KnightPainter &knightPainter, qreal scale)
+}  // namespace
+
+QImage PaintResults(const ArtFonts& fonts, const KnightPainter& knightPainter, qreal scale)
 {
-    QImage image(resultsSize * scale, QImage::Format_RGB32);
+    QImage image(kResultsSize * scale, QImage::Format_RGB32);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(scale, scale);
 
-    const QRectF whole(QPointF(0, 0), QSizeF(resultsSize));
-    QLinearGradient ground(0, 0, 0, resultsSize.height());
-    ground.setColorAt(0, QColor(Palette::parchmentShade));
-    ground.setColorAt(0.5, QColor(Palette::parchment));
-    ground.setColorAt(1, QColor(Palette::parchment));
+    const QRectF whole(QPointF(0, 0), QSizeF(kResultsSize));
+    QLinearGradient ground(0, 0, 0, kResultsSize.height());
+    ground.setColorAt(0, QColor(kParchmentShade));
+    ground.setColorAt(0.5, QColor(kParchment));
+    ground.setColorAt(1, QColor(kParchment));
     painter.fillRect(whole, ground);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(Palette::walnut), 2));
+    painter.setPen(QPen(QColor(kWalnut), 2));
     painter.drawRect(whole.adjusted(3, 3, -3, -3));
-    painter.setPen(QPen(QColor(Palette::gold), 1));
+    painter.setPen(QPen(QColor(kGold), 1));
     painter.drawRect(whole.adjusted(6.5, 6.5, -6.5, -6.5));
 
-    paintBranch(painter, -1);
-    paintBranch(painter, 1);
-    knightPainter.paint(painter, QRectF(wreathCentre.x() - 27, wreathCentre.y() - 36, 56, 56), 0);
-    paintRibbon(painter, fonts);
+    PaintBranch(painter, -1);
+    PaintBranch(painter, 1);
+    knightPainter.paint(painter, QRectF(kWreathCentre.x() - 27, kWreathCentre.y() - 36, 56, 56), 0);
+    PaintRibbon(painter, fonts);
     for (const qreal side : {-1.0, 1.0}) {
-        paintStar(painter, QPointF(wreathCentre.x() + side * 86, 40), 9);
-        paintStar(painter, QPointF(wreathCentre.x() + side * 116, 62), 6);
-        paintStar(painter, QPointF(wreathCentre.x() + side * 70, 78), 4.5);
+        PaintStar(painter, QPointF(kWreathCentre.x() + side * 86, 40), 9);
+        PaintStar(painter, QPointF(kWreathCentre.x() + side * 116, 62), 6);
+        PaintStar(painter, QPointF(kWreathCentre.x() + side * 70, 78), 4.5);
     }
-    painter.setPen(QPen(QColor(Palette::goldDark), 1));
+    painter.setPen(QPen(QColor(kGoldDark), 1));
     painter.drawLine(QPointF(60, 111.5), QPointF(268, 111.5));
     return image;
 }
+
+}  // namespace tessaro::art

@@ -1,88 +1,89 @@
 // The rules illustration.
-#include "rulespainter.h"
+#include "pictures.h"
 
 #include "artfonts.h"
-#include "boardlayout.h"
 #include "knightpainter.h"
 #include "palette.h"
 
 #include <QPainter>
 #include <QPainterPath>
 
+namespace tessaro::art {
 namespace {
-constexpr QSize rulesSize(108, 154);
-constexpr qreal cell = 32;
-constexpr QPointF gridOrigin(6, 6);
-constexpr QPoint knightCell(0, 0);
-constexpr QPoint emptyCell(1, 2);
+constexpr QSize kRulesSize(108, 154);
+constexpr qreal kCell = 32;
+constexpr QPointF kGridOrigin(6, 6);
+constexpr QPoint kKnightCell(0, 0);
+constexpr QPoint kEmptyCell(1, 2);
 
-QRectF cellAt(QPoint at)
-{
-    return {gridOrigin.x() + at.x() * cell, gridOrigin.y() + at.y() * cell, cell, cell};
-}
+QRectF CellAt(QPoint at) { return {kGridOrigin.x() + at.x() * kCell, kGridOrigin.y() + at.y() * kCell, kCell, kCell}; }
 
-void paintSquares(QPainter &painter)
+void PaintSquares(QPainter& painter)
 {
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(Palette::walnutDark));
-    painter.drawRoundedRect(QRectF(gridOrigin, QSizeF(3 * cell, 3 * cell)).adjusted(-3, -3, 3, 3), 3, 3);
-    for (int row = 0; row < 3; ++row)
+    painter.setBrush(QColor(kWalnutDark));
+    painter.drawRoundedRect(QRectF(kGridOrigin, QSizeF(3 * kCell, 3 * kCell)).adjusted(-3, -3, 3, 3), 3, 3);
+    for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column) {
             const QPoint at(column, row);
-            const QColor colour(BoardLayout::isLight(column, row) ? Palette::maple : Palette::squareDark);
-            painter.fillRect(cellAt(at), colour);
+            const QColor colour(IsLightCell(column, row) ? kMaple : kSquareDark);
+            painter.fillRect(CellAt(at), colour);
         }
+    }
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(Palette::arrowRed), 1.5, Qt::DashLine));
-    painter.drawRect(cellAt(emptyCell).adjusted(2.5, 2.5, -2.5, -2.5));
+    painter.setPen(QPen(QColor(kArrowRed), 1.5, Qt::DashLine));
+    painter.drawRect(CellAt(kEmptyCell).adjusted(2.5, 2.5, -2.5, -2.5));
 }
 
-void paintPath(QPainter &painter)
+void PaintPath(QPainter& painter)
 {
-    const QPointF start = cellAt(knightCell).center() + QPointF(0, 10);
-    const QPointF corner(start.x(), cellAt(emptyCell).center().y());
-    const QPointF tip = cellAt(emptyCell).center() + QPointF(-3, 0);
+    const QPointF start = CellAt(kKnightCell).center() + QPointF(0, 10);
+    const QPointF corner(start.x(), CellAt(kEmptyCell).center().y());
+    const QPointF tip = CellAt(kEmptyCell).center() + QPointF(-3, 0);
     QPainterPath route;
     route.moveTo(start);
     route.lineTo(corner);
     route.lineTo(tip - QPointF(8, 0));
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(Palette::ivory), 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(QColor(kIvory), 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(route);
-    painter.setPen(QPen(QColor(Palette::arrowRed), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(QColor(kArrowRed), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(route);
     QPainterPath head;
     head.moveTo(tip + QPointF(3, 0));
     head.lineTo(tip - QPointF(9, 7));
     head.lineTo(tip - QPointF(9, -7));
     head.closeSubpath();
-    painter.setPen(QPen(QColor(Palette::ivory), 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(QColor(Palette::arrowRed));
+    painter.setPen(QPen(QColor(kIvory), 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(QColor(kArrowRed));
     painter.drawPath(head);
 }
 
-void paintCaption(QPainter &painter, const ArtFonts &fonts)
+void PaintCaption(QPainter& painter, const ArtFonts& fonts)
 {
-    painter.setPen(QColor(Palette::ink));
+    painter.setPen(QColor(kInk));
     painter.setFont(fonts.serif(12, true));
-    painter.drawText(QRectF(0, 110, rulesSize.width(), 16), Qt::AlignCenter, "Knight's move");
+    painter.drawText(QRectF(0, 110, kRulesSize.width(), 16), Qt::AlignCenter, "Knight's move");
     painter.setFont(fonts.sans(9, false));
-    painter.setPen(QColor(Palette::walnut));
-    painter.drawText(QRectF(0, 127, rulesSize.width(), 12), Qt::AlignCenter, "two squares, then");
-    painter.drawText(QRectF(0, 139, rulesSize.width(), 12), Qt::AlignCenter, "one to the side");
-}
+    painter.setPen(QColor(kWalnut));
+    painter.drawText(QRectF(0, 127, kRulesSize.width(), 12), Qt::AlignCenter, "two squares, then");
+    painter.drawText(QRectF(0, 139, kRulesSize.width(), 12), Qt::AlignCenter, "one to the side");
 }
 
-QImage RulesPainter::paint(const ArtFonts &fonts, const KnightPainter &knightPainter, qreal scale)
+}  // namespace
+
+QImage PaintRules(const ArtFonts& fonts, const KnightPainter& knightPainter, qreal scale)
 {
-    QImage image(rulesSize * scale, QImage::Format_RGB32);
-    image.fill(QColor(Palette::parchment));
+    QImage image(kRulesSize * scale, QImage::Format_RGB32);
+    image.fill(QColor(kParchment));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(scale, scale);
-    paintSquares(painter);
-    paintPath(painter);
-    knightPainter.paint(painter, cellAt(knightCell).adjusted(3, 2, -2, -3), 0);
-    paintCaption(painter, fonts);
+    PaintSquares(painter);
+    PaintPath(painter);
+    knightPainter.paint(painter, CellAt(kKnightCell).adjusted(3, 2, -2, -3), 0);
+    PaintCaption(painter, fonts);
     return image;
 }
+
+}  // namespace tessaro::art

@@ -134,23 +134,9 @@ void frm_board1::InitNewGame()
     puzzle_.InitNewGame();
 }
 
-void frm_board1::MovePiece(SquareIndex index)
-{
-    puzzle_.MovePiece(index);
-}
-
-void frm_board1::GameWin()
-{
-    puzzle_.GameWin();
-}
-
 void frm_board1::img_bird_DragDrop(SquareIndex index)
 {
-    if (state_.game.GameOver == kTrue || puzzle_.content(index) == kEmpty) {
-        return;
-    }
-    MovePiece(index);
-    GameWin();
+    puzzle_.ClickSquare(index);
 }
 
 bool frm_board1::eventFilter(QObject* watched, QEvent* event)

@@ -43,8 +43,6 @@ public:
     const Puzzle& puzzle() const { return puzzle_; }
 
     void InitNewGame();
-    void MovePiece(SquareIndex index);
-    void GameWin();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,5 +1,6 @@
 // The board window driven by real mouse and keyboard events, checked against the rules' model.
 #include "frm_board1.h"
+#include "solver.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -17,9 +18,6 @@
 using namespace tessaro;
 
 namespace {
-
-const std::vector<SquareIndex> kThirtyMoveLine{19, 6, 4,  13, 21, 10, 4,  13, 22, 25, 21, 13, 22, 16, 5,
-                                               1,  4, 6,  19, 11, 2,  13, 22, 16, 5,  13, 4,  10, 21, 25};
 
 // Closes every modal window that opens while it lives, remembering their object names.
 class ModalCloser {
