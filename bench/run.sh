@@ -17,6 +17,7 @@ mkdir -p "$build"
 } >"$build/bench-build.log" 2>&1 || { tail -n 40 "$build/bench-build.log" >&2; exit 1; }
 
 export TESSARO=$build/bin/tessaro X11_CLOSE=$build/tests/app/x11_close SHOTS=${SHOTS:-$(mktemp -d)}
+X11_TIME_LIMIT=${X11_TIME_LIMIT:-3600}
 source "$source_dir/tests/app/x11.sh"
 WORK=$(mktemp -d)
 chmod 755 "$WORK"

@@ -7,7 +7,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins libgl-dev
     fonts-dejavu-core
-    xvfb xauth xdotool x11-utils imagemagick
+    xvfb xauth xdotool x11-utils xclip imagemagick
     pulseaudio pulseaudio-utils sox
     libx11-dev strace desktop-file-utils appstream lintian man-db
     dbus-x11 at-spi2-core python3-pyatspi weston qt6-wayland

@@ -1,108 +1,139 @@
-# Shared helpers for the tests that run the real game in an X server (Xvfb) with real X input (xdotool).
-# Source it; it starts a private Xvfb and stops it, and everything it started, on exit.
+# Helpers for the tests that run the real game in a private Xvfb with real X input (xdotool).
+# Source it first thing: the sourcing script then runs again in its own D-Bus session (else Qt may
+# autolaunch a bus that outlives it) under its own time limit, X11_TIME_LIMIT seconds (default 240).
+# On expiry its whole process group is ended; on any exit, everything started here is stopped.
 
 set -euo pipefail
-
 : "${TESSARO:?path of the tessaro executable}"
 : "${X11_CLOSE:?path of the x11_close helper}"
+if [ -z "${X11_SESSION:-}" ] || [ "$X11_SESSION" != "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
+    exec timeout -k 10 "${X11_TIME_LIMIT:-240}" dbus-run-session -- \
+        bash -c 'export X11_SESSION=$DBUS_SESSION_BUS_ADDRESS; exec "$0" "$@"' "$(readlink -f "$0")" "$@"
+fi
+# The game on X whatever the caller's desktop, at the scale the pixel offsets below assume.
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI
 : "${SHOTS:=$(mktemp -d)}"
 mkdir -p "$SHOTS"
 
-x11_start() {
-    # Xvfb picks a free display itself and writes its number once it accepts clients.
-    local numberFile
-    numberFile=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numberFile" >/dev/null 2>&1 &
-    XVFB_PID=$!
-    for _ in $(seq 300); do
-        if [ -s "$numberFile" ]; then
-            export DISPLAY=":$(tr -d '[:space:]' <"$numberFile")"
-            rm -f "$numberFile"
-            return 0
-        fi
-        kill -0 "$XVFB_PID" 2>/dev/null || break
+SPLASH="Tessaro - an Orvane puzzle"
+# Square n's column and row in the board's 7 x 7 grid of 60-pixel cells, and the 30-move line.
+CELLS=(- 20 21 31 41 12 22 32 42 52 62 13 23 33 43 53 04 14 24 34 44 54 25 35 45 46)
+LINE=(19 6 4 13 21 10 4 13 22 25 21 13 22 16 5 1 4 6 19 11 2 13 22 16 5 13 4 10 21 25)
+
+# Runs a command every 0.1 s until it succeeds, for at most $1 seconds.
+until_true() {
+    local end=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -lt "$end" ] || return 1
         sleep 0.1
     done
-    rm -f "$numberFile"
-    echo "could not start Xvfb" >&2
-    return 1
+}
+not() { ! "$@"; }
+
+x11_start() {
+    # Xvfb picks a free display itself and writes its number once it accepts clients; it must not
+    # reset when the last client leaves, or the next game could find no display.
+    local number
+    number=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$number" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    until_true 30 test -s "$number" || fail "could not start Xvfb"
+    export DISPLAY=":$(tr -d '[:space:]' <"$number")"
+    rm -f "$number"
 }
 
+# Ends everything this script started in the background: the game, Xvfb, recorders, sound servers.
 x11_stop() {
-    [ -n "${GAME_PID:-}" ] && kill "$GAME_PID" 2>/dev/null || true
-    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+    local jobs
+    jobs=$(jobs -p)
+    [ -z "$jobs" ] || kill $jobs 2>/dev/null || true
     wait 2>/dev/null || true
 }
 trap x11_stop EXIT
+trap 'fail "over the time limit of ${X11_TIME_LIMIT:-240} s"' TERM
 
+# Fails the test; the game's error output comes with it, since it names a crash.
 fail() {
     echo "FAIL: $*" >&2
-    shot "failure"
+    [ -s "${GAME_LOG:-}" ] && tail -n 20 "$GAME_LOG" >&2
+    shot failure
     exit 1
 }
 
-# Starts the game in the background; its output goes to $GAME_LOG.
+shot() { import -window root "$SHOTS/$1.png" 2>/dev/null || true; }
+
+# Starts the game in the background, with the settings given as NAME=VALUE; its error output goes to $GAME_LOG.
 game_start() {
     GAME_LOG=$(mktemp)
-    env "$@" "$TESSARO" >"$GAME_LOG" 2>&1 &
+    env "$@" "$TESSARO" >/dev/null 2>"$GAME_LOG" &
     GAME_PID=$!
 }
+game_running() { kill -0 "$GAME_PID" 2>/dev/null; }
 
 # Waits up to 30 s for the game to end and leaves its exit status in GAME_STATUS.
 game_wait_exit() {
+    until_true 30 not game_running || fail "the game did not end"
     GAME_STATUS=0
-    for _ in $(seq 300); do
-        kill -0 "$GAME_PID" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$GAME_PID" 2>/dev/null && fail "the game did not end"
     wait "$GAME_PID" || GAME_STATUS=$?
     GAME_PID=""
 }
 
-# Waits for the game to end and checks its exit status.
 game_expect_exit() {
     game_wait_exit
-    [ "$GAME_STATUS" -eq "$1" ] || { cat "$GAME_LOG" >&2; fail "exit status $GAME_STATUS, expected $1"; }
+    [ "$GAME_STATUS" -eq "$1" ] || fail "exit status $GAME_STATUS, expected $1"
 }
 
-# The id of the visible window whose title is exactly $1, waiting up to 30 s for it.
+# The ids of the visible windows titled exactly $1.
+windows_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null; }
+
+# The id of the visible window titled exactly $1, waiting up to 30 s for it.
 window_named() {
-    local id
-    for _ in $(seq 300); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -n 1 || true)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    fail "no window \"$1\""
+    until_true 30 windows_named "$1" >/dev/null || fail "no window \"$1\""
+    windows_named "$1" | tail -n 1
 }
 
-window_gone() {
-    for _ in $(seq 300); do
-        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    fail "window \"$1\" is still there"
-}
+window_gone() { until_true 30 not windows_named "$1" >/dev/null || fail "window \"$1\" is still there"; }
 
 # A real click at (x, y) inside a window, with the pointer moved there first.
 click_at() {
-    xdotool mousemove --window "$1" "$2" "$3"
-    sleep 0.05
-    xdotool click 1
-    sleep 0.05
-}
-
-shot() {
-    import -window root "$SHOTS/$1.png" 2>/dev/null || true
+    xdotool mousemove --window "$1" "$2" "$3" sleep 0.05 click 1 sleep 0.05
 }
 
 # Real key presses in a window, given the focus first (there is no window manager to give it).
 key_to() {
     local window=$1
     shift
-    xdotool windowfocus --sync "$window" 2>/dev/null || true
+    xdotool windowfocus "$window" sleep 0.1 key "$@"
     sleep 0.1
-    xdotool key "$@"
-    sleep 0.1
+}
+
+# Clicks the splash's picture area and waits for the board alone; sets BOARD and MENU_HEIGHT.
+pass_splash() {
+    click_at "$(window_named "$SPLASH")" 281 344
+    BOARD=$(window_named Tessaro)
+    window_gone "$SPLASH"
+    MENU_HEIGHT=$(($(xwininfo -id "$BOARD" | awk '/Height:/ {print $2}') - 440))
+}
+
+new_game() {
+    click_at "$BOARD" 18 $((MENU_HEIGHT / 2))
+    sleep 0.3
+    click_at "$BOARD" 40 $((MENU_HEIGHT + 12))
+}
+
+# Real clicks on the squares given, in one xdotool run so that a long line stays quick.
+click_squares() {
+    local commands=() square
+    for square in "$@"; do
+        commands+=(mousemove --window "$BOARD" $((39 + 60 * ${CELLS[square]:0:1}))
+            $((MENU_HEIGHT + 39 + 60 * ${CELLS[square]:1:1})) click 1)
+    done
+    xdotool "${commands[@]}"
+}
+
+close_results() {
+    click_at "$1" 172 189
+    window_gone "Game Over"
 }
