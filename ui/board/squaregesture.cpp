@@ -59,7 +59,11 @@ void SquareGesture::watch(SquareIndex square, QWidget* control)
     control->setFocusPolicy(Qt::TabFocus);
     control->installEventFilter(this);
     connect(new platform::ControlClick(*control), &platform::ControlClick::clicked, this,
-            [this, square] { emit clicked(square); });
+            [this, square] {
+                if (!paused_) {
+                    emit clicked(square);
+                }
+            });
 }
 
 bool SquareGesture::eventFilter(QObject* watched, QEvent* event)
@@ -71,6 +75,9 @@ bool SquareGesture::eventFilter(QObject* watched, QEvent* event)
     const SquareIndex square = found->second;
     if (event->type() != QEvent::KeyPress) {
         return false;
+    }
+    if (paused_) {
+        return true;
     }
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Space || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {

@@ -22,6 +22,9 @@ public:
 
     void watch(SquareIndex square, QWidget* control);
 
+    // While paused the squares take no click and no key.
+    void setPaused(bool paused) { paused_ = paused; }
+
 signals:
     void clicked(SquareIndex square);
 
@@ -33,6 +36,7 @@ private:
 
     std::map<QObject*, SquareIndex> squares_;
     std::map<SquareIndex, QWidget*> controls_;
+    bool paused_ = false;
 };
 
 }  // namespace tessaro

@@ -9,6 +9,8 @@
 #include "windowcentring.h"
 #include "windowsizing.h"
 
+#include <QIcon>
+
 namespace tessaro {
 
 namespace {
@@ -44,6 +46,7 @@ void frm_win::Form_Load(const QString& programDirectory)
     ui_->lbl_rank->move(90, 116);
     ui_->lbl_text->move(8, 138);
     platform::CentreOnScreen(*this, outer);
+    setWindowIcon(QIcon());  // a window without an icon of its own would show the board's
 
     // Both sounds are in memory before the window shows, so the result sound starts without
     // waiting for the disk.
