@@ -5,9 +5,10 @@
 
 namespace tessaro {
 
-// Drawn above the squares and invisible to the mouse; shown whenever a watched control has the focus, so
-// the keys never act on a square the player cannot see. Created after the squares, it stays above them and
-// below the target picture, which is raised over everything while it shows.
+// Drawn above the squares and invisible to the mouse; shown whenever a watched control has the focus
+// (the squares take it from the keyboard only), so the keys never act on a square the player cannot see.
+// Created after the squares, it stays above them and below the target picture, which is raised over
+// everything while it shows.
 class FocusRing : public QWidget {
     Q_OBJECT
 

@@ -102,6 +102,9 @@ void frm_board1::Form_Load()
     ui_->btn_view->hide();
     ui_->btn_view->setFocusPolicy(Qt::NoFocus);  // the target view has no keyboard action
     ui_->btn_view->installEventFilter(this);
+    // The squares take the focus from the keyboard only: the window's activation leaves it off them, so no
+    // key plays a square the player has not seen chosen, and a mouse player never sees the focus ring.
+    ui_->centralwidget->setFocus();
     ui_->lbl_splash->setGeometry(1, 1, 0, 0);
     dragCursor_ = layouts::DragCursorOf(*ui_->lbl_splash);
 
