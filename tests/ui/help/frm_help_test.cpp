@@ -84,20 +84,18 @@ class FrmHelpTest : public QObject {
 private slots:
     void initTestCase() { tessaro::layouts::InstallLegacyFontSubstitutes(); }
 
+    // The rules' topic shows first in the file cases below.
     void showsTheTopicOfHelpTopicSwitchesWithTheButtonsAndClosesWithEnter()
     {
         const ProgramDirectory dir;
-        for (const auto& [topic, file, pictures] : {std::tuple{0, "default.txt", kRules}, {1, "orvane.txt", kAbout}}) {
-            HelpWindow help(static_cast<std::int16_t>(topic), dir);
-            QCOMPARE(help.text(), dir.shown(file));
-            QCOMPARE(help.pictures(), pictures);
-            QCOMPARE(help.window.size(), QSize(441, 300));
-            QVERIFY(help.window.windowIcon().isNull());
-        }
         HelpWindow help(tessaro::kHelpTopicAbout, dir);
-        for (const char* button : {"btn_help_0", "btn_help_5", "btn_help_0"}) {
-            help.click(button);
-            const bool about = button == std::string_view("btn_help_5");
+        QCOMPARE(help.window.size(), QSize(441, 300));
+        QVERIFY(help.window.windowIcon().isNull());
+        for (const char* button : {"", "btn_help_0", "btn_help_5", "btn_help_0"}) {
+            if (*button != '\0') {
+                help.click(button);
+            }
+            const bool about = std::string_view(button) != "btn_help_0";
             QCOMPARE(help.text(), dir.shown(about ? "orvane.txt" : "default.txt"));
             QCOMPARE(help.pictures(), about ? kAbout : kRules);
         }
@@ -141,6 +139,7 @@ private slots:
             file.close();
         }
         HelpWindow help(tessaro::kHelpTopicRules, dir);
+        QCOMPARE(help.text() + help.pictures(), dir.shown("default.txt") + kRules);
         help.click("btn_help_5");  // the rules' text is replaced, not added to
         QCOMPARE(help.text(), shown);
         QCOMPARE(static_cast<QPlainTextEdit*>(help.control("txt_help"))->wordWrapMode() == QTextOption::WrapAnywhere,
