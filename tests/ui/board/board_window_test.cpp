@@ -143,6 +143,15 @@ private slots:
         }
     }
 
+    void helpMenuOpensTheHelpWindowOnItsTopic()
+    {
+        for (const auto& [item, topic] : {std::pair{"mnu_about", kHelpTopicAbout}, {"mnu_rules", kHelpTopicRules}}) {
+            QTimer::singleShot(0, [] { qobject_cast<QDialog*>(QApplication::activeModalWidget())->accept(); });
+            board_->findChild<QAction*>(item)->trigger();
+            QCOMPARE(state_->HelpTopic, topic);
+        }
+    }
+
 private:
     QLabel* square(SquareIndex index) const { return label(qPrintable(QStringLiteral("img_bird_%1").arg(index))); }
     QLabel* label(const char* name) const { return board_->findChild<QLabel*>(name); }
