@@ -11,7 +11,6 @@
 #include "windowplacement.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QShowEvent>
 #include <QWindow>
@@ -104,13 +103,13 @@ void frm_splash::Image1_DragDrop()
     close();
 }
 
-void frm_splash::closeEvent(QCloseEvent* event)
+void frm_splash::done(int result)
 {
-    // Closed through its frame before the hand-over: the hidden board must not run on unseen.
+    QDialog::done(result);
+    // Closed any other way than through its picture area: the hidden board must not run on unseen.
     if (!handedOver_) {
         QApplication::quit();
     }
-    QDialog::closeEvent(event);
 }
 
 }  // namespace tessaro

@@ -42,7 +42,10 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+
+public slots:
+    // Every way of closing a dialog ends here: the picture area, the frame's close box, Esc.
+    void done(int result) override;
 
 private:
     void Form_Load();

@@ -1,7 +1,7 @@
 // The keyboard focus outline.
 #include "focusring.h"
 
-#include <QFocusEvent>
+#include <QEvent>
 #include <QPainter>
 
 namespace tessaro {
@@ -22,21 +22,9 @@ void FocusRing::watch(QWidget* control)
 bool FocusRing::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusIn) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        const bool byKeyboard = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
-                                reason == Qt::OtherFocusReason;
-        // Focus handed back with the window (after a dialog, say) keeps whatever ring there was.
-        keyboardFocus_ = byKeyboard || (reason == Qt::ActiveWindowFocusReason && keyboardFocus_);
-        if (keyboardFocus_) {
-            auto* control = static_cast<QWidget*>(watched);
-            setGeometry(control->geometry());
-            raise();
-            show();
-        }
+        setGeometry(static_cast<QWidget*>(watched)->geometry());
+        show();
     } else if (event->type() == QEvent::FocusOut) {
-        if (static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason) {
-            keyboardFocus_ = false;
-        }
         hide();
     }
     return false;

@@ -5,8 +5,10 @@
 
 namespace tessaro {
 
-// Drawn above the squares and invisible to the mouse; shown only while a watched control has the focus
-// that the keyboard gave it, so a player who only uses the mouse never sees it.
+// Drawn above the squares and invisible to the mouse; shown whenever a watched control has the focus
+// (the squares take it from the keyboard only), so the keys never act on a square the player cannot see.
+// Created after the squares, it stays above them and below the target picture, which is raised over
+// everything while it shows.
 class FocusRing : public QWidget {
     Q_OBJECT
 
@@ -18,9 +20,6 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-
-private:
-    bool keyboardFocus_ = false;  // kept while the window is inactive, so the ring returns with it
 };
 
 }  // namespace tessaro

@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QImageReader>
+#include <QMouseEvent>
 
 #include <algorithm>
 
@@ -112,6 +113,9 @@ void frm_board1::Form_Load()
     ui_->btn_view->setAccessibleDescription(
         QStringLiteral("Hold to see the target: knight 1 on square 1, knight 2 on square 2, and so on to knight 24 "
                        "on square 24, with square 25 empty."));
+    // The squares take the focus from the keyboard only: the window's activation leaves it off them, so no
+    // key plays a square the player has not seen chosen, and a mouse player never sees the focus ring.
+    ui_->centralwidget->setFocus();
     ui_->lbl_splash->setGeometry(1, 1, 0, 0);
     dragCursor_ = layouts::DragCursorOf(*ui_->lbl_splash);
 
@@ -122,6 +126,11 @@ void frm_board1::Form_Load()
     connect(ui_->mnu_exit, &QAction::triggered, this, &frm_board1::mnu_exit_Click);
     connect(ui_->mnu_rules, &QAction::triggered, this, &frm_board1::mnu_rules_Click);
     connect(ui_->mnu_about, &QAction::triggered, this, &frm_board1::mnu_about_Click);
+    // A menu opened while the target view is held takes the pointer from the button: the view ends there,
+    // so the board the command leaves is the one on the screen.
+    for (QMenu* menu : {ui_->mnu_file, ui_->mnu_help}) {
+        connect(menu, &QMenu::aboutToShow, this, &frm_board1::btn_view_MouseUp);
+    }
 
     loaded_ = platform::DisplayCheck(this);
     if (!loaded_) {
@@ -142,10 +151,13 @@ void frm_board1::img_bird_DragDrop(SquareIndex index)
 bool frm_board1::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == ui_->btn_view) {
-        // Any mouse button; the button keeps the pointer until the release.
-        if (event->type() == QEvent::MouseButtonPress) {
+        // Any mouse button; a quick second press arrives as a double-click. The button keeps the pointer
+        // until the release of the last button held.
+        const QEvent::Type type = event->type();
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
             btn_view_MouseDown();
-        } else if (event->type() == QEvent::MouseButtonRelease) {
+        } else if (type == QEvent::MouseButtonRelease &&
+                   static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton) {
             btn_view_MouseUp();
         }
     }
@@ -154,6 +166,12 @@ bool frm_board1::eventFilter(QObject* watched, QEvent* event)
 
 void frm_board1::btn_view_MouseDown()
 {
+    if (!ui_->img_overlay->isHidden()) {
+        return;  // another button of a press already held
+    }
+    // The squares lie under the target picture: the keyboard may not play them unseen either.
+    gesture_->setPaused(true);
+    focusBeforeView_ = ui_->centralwidget->focusWidget();  // hiding square 25 would take its focus away
     img_bird_[25]->hide();
     ui_->img_overlay->raise();
     ui_->img_overlay->show();
@@ -161,10 +179,17 @@ void frm_board1::btn_view_MouseDown()
 
 void frm_board1::btn_view_MouseUp()
 {
+    if (ui_->img_overlay->isHidden()) {
+        return;
+    }
     ui_->img_overlay->hide();
     ui_->img_overlay->lower();
     ui_->img_background->lower();
     img_bird_[25]->show();
+    if (focusBeforeView_ != nullptr) {
+        focusBeforeView_->setFocus(Qt::OtherFocusReason);
+    }
+    gesture_->setPaused(false);
 }
 
 void frm_board1::mnu_puz1_Click()

@@ -8,6 +8,7 @@
 
 #include <QCursor>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 #include <memory>
@@ -71,6 +72,7 @@ private:
     layouts::ControlArray<QLabel> img_source_;
     SquareGesture* gesture_;
     QCursor dragCursor_;
+    QPointer<QWidget> focusBeforeView_;
     Puzzle puzzle_;
     bool loaded_ = false;
 };

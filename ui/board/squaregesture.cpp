@@ -60,9 +60,9 @@ void SquareGesture::watch(SquareIndex square, QWidget* control)
     control->setFocusPolicy(Qt::TabFocus);
     control->installEventFilter(this);
     connect(new platform::ControlClick(*control), &platform::ControlClick::clicked, this,
-            [this, square] { emit clicked(square); });
+            [this, square] { clickUnlessPaused(square); });
     connect(new platform::AccessibleAction(*control, QAccessible::Button), &platform::AccessibleAction::pressed, this,
-            [this, square] { emit clicked(square); });
+            [this, square] { clickUnlessPaused(square); });
 }
 
 bool SquareGesture::eventFilter(QObject* watched, QEvent* event)
@@ -75,6 +75,9 @@ bool SquareGesture::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress) {
         return false;
     }
+    if (paused_) {
+        return true;
+    }
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Space || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         emit clicked(square);
@@ -85,6 +88,13 @@ bool SquareGesture::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return false;
+}
+
+void SquareGesture::clickUnlessPaused(SquareIndex square)
+{
+    if (!paused_) {
+        emit clicked(square);
+    }
 }
 
 void SquareGesture::moveFocus(SquareIndex from, int key)

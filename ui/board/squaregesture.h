@@ -23,6 +23,9 @@ public:
 
     void watch(SquareIndex square, QWidget* control);
 
+    // While paused the squares take no click and no key.
+    void setPaused(bool paused) { paused_ = paused; }
+
 signals:
     void clicked(SquareIndex square);
 
@@ -30,10 +33,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void clickUnlessPaused(SquareIndex square);
     void moveFocus(SquareIndex from, int key);
 
     std::map<QObject*, SquareIndex> squares_;
     std::map<SquareIndex, QWidget*> controls_;
+    bool paused_ = false;
 };
 
 }  // namespace tessaro

@@ -9,6 +9,8 @@
 #include "ranking.h"
 #include "windowplacement.h"
 
+#include <QIcon>
+
 namespace tessaro {
 
 namespace {
@@ -45,6 +47,7 @@ void frm_win::Form_Load(const QString& programDirectory)
     ui_->lbl_text->move(8, 138);
     platform::ListInReadingOrder(*this);  // rank, message, then OK
     platform::MarkDecorative(*ui_->img_background);
+    setWindowIcon(QIcon());  // a window without an icon of its own would show the board's
 
     // Both sounds are in memory before the window shows, so the result sound starts without
     // waiting for the disk.
