@@ -9,6 +9,7 @@
 #include "frm_win.h"
 #include "programpaths.h"
 #include "squaregesture.h"
+#include "storedpicturelabel.h"
 #include "windowcentring.h"
 #include "windowsizing.h"
 
@@ -201,7 +202,7 @@ void frm_board1::showHelp(std::int16_t topic)
 void frm_board1::showSquare(SquareIndex square, Knight knight)
 {
     QLabel* control = img_bird_[square];
-    control->setPixmap(knight == kEmpty ? ui_->img_blank->pixmap() : img_source_[knight]->pixmap());
+    control->setPixmap(knight == kEmpty ? ui_->img_blank->pixmap() : img_source_[knight]->picture());
     control->setAccessibleName(AccessibleNameOf(square, knight));
     if (knight == kEmpty) {
         control->unsetCursor();

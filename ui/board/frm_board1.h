@@ -21,6 +21,10 @@ class frm_board1;
 
 namespace tessaro {
 
+namespace layouts {
+class StoredPictureLabel;
+}
+
 class SquareGesture;
 
 // The window's icon could not be loaded: the game cannot start without it.
@@ -70,7 +74,7 @@ private:
     QString programDirectory_;
     std::unique_ptr<Ui::frm_board1> ui_;
     layouts::ControlArray<QLabel> img_bird_;
-    layouts::ControlArray<QLabel> img_source_;
+    layouts::ControlArray<layouts::StoredPictureLabel> img_source_;
     SquareGesture* gesture_;
     QCursor dragCursor_;
     Puzzle puzzle_;

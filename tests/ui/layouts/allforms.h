@@ -5,9 +5,11 @@
 #include "frm_help_form.h"
 #include "frm_splash_form.h"
 #include "frm_win_form.h"
+#include "storedpicturelabel.h"
 
 #include <QDialog>
 #include <QImage>
+#include <QLabel>
 #include <QMainWindow>
 #include <QPixmap>
 #include <QString>
@@ -22,6 +24,13 @@ inline QImage Argb(const QImage& image)
 inline QImage Argb(const QPixmap& picture)
 {
     return Argb(picture.toImage());
+}
+
+// What a picture control shows, its stored picture decoded if it waits to be needed.
+inline QPixmap ShownPicture(QLabel& control)
+{
+    auto* deferred = qobject_cast<tessaro::layouts::StoredPictureLabel*>(&control);
+    return deferred ? deferred->picture() : control.pixmap();
 }
 
 inline QImage StoredPixels(const QString& fileName)

@@ -44,7 +44,7 @@ private slots:
         QVERIFY(picture);
         const QImage plain = StoredPixels(file);
         QVERIFY(!plain.isNull());
-        const QPixmap shown = picture->pixmap();
+        const QPixmap shown = ShownPicture(*picture);
         QCOMPARE(shown.devicePixelRatio(), 2.0);
         QCOMPARE(shown.deviceIndependentSize().toSize(), plain.size());
         QCOMPARE(Argb(shown), StoredPixels(QString(file).replace(u'.', QStringLiteral("@2x."))));

@@ -79,18 +79,42 @@ private slots:
     {
         AllForms forms;
         const Ui::frm_board1& ui = forms.boardUi;
-        ui.img_bird_7->setPixmap(ui.img_source_3->pixmap());
-        QVERIFY(ui.img_bird_7->pixmap().cacheKey() != ui.img_source_4->pixmap().cacheKey());
+        // Nothing a window does not show yet is decoded when it is set up.
+        for (QLabel* waiting : {static_cast<QLabel*>(ui.img_source_3), static_cast<QLabel*>(ui.img_overlay),
+                                static_cast<QLabel*>(ui.img_background)}) {
+            QVERIFY2(waiting->pixmap().isNull(), qPrintable(waiting->objectName()));
+        }
+        // Decoded once, then always that one picture, held by the control itself.
+        const qint64 knight3 = ui.img_source_3->picture().cacheKey();
+        QCOMPARE(ui.img_source_3->picture().cacheKey(), knight3);
+        QCOMPARE(ui.img_source_3->pixmap().cacheKey(), knight3);
+        QVERIFY(ui.img_source_4->pixmap().isNull());
+
+        ui.img_bird_7->setPixmap(ui.img_source_3->picture());
+        QVERIFY(ui.img_bird_7->pixmap().cacheKey() != ui.img_source_4->picture().cacheKey());
 
         // Handing the picture on from square to square, as a move does, keeps it the same piece.
         ui.img_bird_12->setPixmap(ui.img_bird_7->pixmap());
         ui.img_bird_7->setPixmap(ui.img_blank->pixmap());
-        QCOMPARE(ui.img_bird_12->pixmap().cacheKey(), ui.img_source_3->pixmap().cacheKey());
+        QCOMPARE(ui.img_bird_12->pixmap().cacheKey(), knight3);
         QCOMPARE(ui.img_bird_7->pixmap().cacheKey(), ui.img_blank->pixmap().cacheKey());
 
         // A second board's knight 3 has the same pixels but is another piece.
         AllForms other;
-        QVERIFY(other.boardUi.img_source_3->pixmap().cacheKey() != ui.img_source_3->pixmap().cacheKey());
+        QVERIFY(other.boardUi.img_source_3->picture().cacheKey() != knight3);
+    }
+
+    // A control shown for the first time has its picture before it is painted.
+    void shownControlHasItsPicture()
+    {
+        AllForms forms;
+        forms.boardUi.img_overlay->show();
+        QVERIFY(forms.boardUi.img_overlay->pixmap().isNull());
+        forms.board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&forms.board));
+        QCOMPARE(Argb(forms.boardUi.img_overlay->pixmap()), StoredPixels("overlay.gif"));
+        QCOMPARE(Argb(forms.boardUi.img_background->pixmap()), StoredPixels("board.gif"));
+        QVERIFY(forms.boardUi.img_source_1->pixmap().isNull());
     }
 };
 
