@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Profiles the game's start-up with callgrind in a private Xvfb, from exec until the splash window is on the
 # screen, and prints where the instructions went. Usage: bench/callgrind_startup.sh BUILD-DIRECTORY [OUT-FILE]
-# (a Release build, as bench/run.sh makes in build-bench).
+# (a Release build, as bench/run.sh makes in build-bench). MINIMAL=1 profiles the yardstick window instead.
 set -euo pipefail
 
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
@@ -12,9 +12,15 @@ source "$source_dir/tests/app/x11.sh"
 x11_start
 export PULSE_SERVER=unix:/nonexistent/native
 
-valgrind --tool=callgrind --callgrind-out-file="$out" "$TESSARO" >"$out.log" 2>&1 &
+program=$TESSARO
+window="Tessaro - an Orvane puzzle"
+if [ -n "${MINIMAL:-}" ]; then
+    program=$build/bench/bench_minimal_window
+    window="Minimal window"
+fi
+valgrind --tool=callgrind --callgrind-out-file="$out" "$program" >"$out.log" 2>&1 &
 GAME_PID=$!
-window_named "Tessaro - an Orvane puzzle" >/dev/null
+window_named "$window" >/dev/null
 callgrind_control --dump=splash-mapped "$GAME_PID" >/dev/null
 kill "$GAME_PID"
 wait "$GAME_PID" 2>/dev/null || true

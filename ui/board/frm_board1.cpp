@@ -18,6 +18,7 @@
 #include <QImageReader>
 
 #include <algorithm>
+#include <utility>
 
 namespace tessaro {
 namespace {
@@ -29,17 +30,24 @@ std::unique_ptr<Ui::frm_board1> SetUpForm(QMainWindow* window)
     return ui;
 }
 
+// Every size the icon file holds, each decoded once.
 QIcon LoadIcon(const QString& path)
 {
     QImageReader reader(path);
-    const QImage image = reader.read();
-    if (image.isNull()) {
+    QIcon icon;
+    do {
+        QImage image = reader.read();
+        if (image.isNull()) {
+            break;
+        }
+        icon.addPixmap(QPixmap::fromImage(std::move(image)));
+    } while (reader.jumpToNextImage());
+    if (icon.isNull()) {
         throw IconLoadError(QStringLiteral("Tessaro cannot start: the icon file \"%1\" could not be loaded (%2).")
                                 .arg(QFileInfo(path).absoluteFilePath(), reader.errorString())
                                 .toStdString());
     }
-    QIcon icon(path);
-    return icon.isNull() ? QIcon(QPixmap::fromImage(image)) : icon;
+    return icon;
 }
 
 // lbl_moves at its stored 402, 25 pixels wide.
