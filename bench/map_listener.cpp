@@ -1,10 +1,12 @@
 // Starts a program and reports how long it took to map its first top-level window of a given name, and its
 // peak resident memory at that moment. Usage: bench_map_listener WINDOW-NAME PROGRAM [ARGUMENTS...]
-// Prints "map_ms=<milliseconds> vmhwm_kb=<kilobytes>", then ends the program (or leaves it running and
-// prints "pid=<pid>" with --keep as the first argument).
+// Prints "map_ms=<milliseconds> cpu_ms=<milliseconds> vmhwm_kb=<kilobytes>", cpu_ms being the processor time
+// all its threads had used by then (less disturbed than map_ms by other work on the machine), then ends the
+// program (or leaves it running and prints "pid=<pid>" with --keep as the first argument).
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include <dirent.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -41,6 +43,29 @@ long PeakResidentKilobytes(pid_t pid)
         }
     }
     return -1;
+}
+
+// Processor time of all the program's threads so far, in milliseconds, from the scheduler's nanosecond counts.
+double CpuMilliseconds(pid_t pid)
+{
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    DIR* folder = opendir(tasks.c_str());
+    if (folder == nullptr) {
+        return -1;
+    }
+    double nanoseconds = 0;
+    while (const dirent* entry = readdir(folder)) {
+        if (entry->d_name[0] == '.') {
+            continue;
+        }
+        std::ifstream schedstat(tasks + "/" + entry->d_name + "/schedstat");
+        double onCpu = 0;
+        if (schedstat >> onCpu) {
+            nanoseconds += onCpu;
+        }
+    }
+    closedir(folder);
+    return nanoseconds / 1e6;
 }
 
 // Waits for the MapNotify of a child of the root named `name`; false when the program ended or 60 s passed.
@@ -96,8 +121,9 @@ int main(int argc, char* argv[])
     const bool mapped = WaitForMap(display, argv[first], pid);
     const auto elapsed = std::chrono::duration<double, std::milli>(Clock::now() - started).count();
     const long peak = mapped ? PeakResidentKilobytes(pid) : -1;
+    const double cpu = mapped ? CpuMilliseconds(pid) : -1;
     if (mapped) {
-        std::printf("map_ms=%.1f vmhwm_kb=%ld\n", elapsed, peak);
+        std::printf("map_ms=%.1f cpu_ms=%.1f vmhwm_kb=%ld\n", elapsed, cpu, peak);
     } else {
         std::fputs("bench_map_listener: the window never appeared\n", stderr);
     }

@@ -10,6 +10,7 @@
 #include "frm_help.h"
 #include "frm_win.h"
 #include "squaregesture.h"
+#include "storedpicturelabel.h"
 #include "windowplacement.h"
 
 #include <QFileInfo>
@@ -18,6 +19,7 @@
 #include <QMouseEvent>
 
 #include <algorithm>
+#include <utility>
 
 namespace tessaro {
 namespace {
@@ -29,17 +31,24 @@ std::unique_ptr<Ui::frm_board1> SetUpForm(QMainWindow* window)
     return ui;
 }
 
+// Every size the icon file holds, each decoded once.
 QIcon LoadIcon(const QString& path)
 {
     QImageReader reader(path);
-    const QImage image = reader.read();
-    if (image.isNull()) {
+    QIcon icon;
+    do {
+        QImage image = reader.read();
+        if (image.isNull()) {
+            break;
+        }
+        icon.addPixmap(QPixmap::fromImage(std::move(image)));
+    } while (reader.jumpToNextImage());
+    if (icon.isNull()) {
         throw IconLoadError(QStringLiteral("Tessaro cannot start: the icon file \"%1\" could not be loaded (%2).")
                                 .arg(QFileInfo(path).absoluteFilePath(), reader.errorString())
                                 .toStdString());
     }
-    QIcon icon(path);
-    return icon.isNull() ? QIcon(QPixmap::fromImage(image)) : icon;
+    return icon;
 }
 
 // lbl_moves at its stored 402, 25 pixels wide.
@@ -229,7 +238,7 @@ void frm_board1::showHelp(std::int16_t topic)
 void frm_board1::showSquare(SquareIndex square, Knight knight)
 {
     QLabel* control = img_bird_[square];
-    control->setPixmap(knight == kEmpty ? ui_->img_blank->pixmap() : img_source_[knight]->pixmap());
+    control->setPixmap(knight == kEmpty ? ui_->img_blank->pixmap() : img_source_[knight]->picture());
     control->setAccessibleName(AccessibleNameOf(square, knight));
     if (knight == kEmpty) {
         control->unsetCursor();

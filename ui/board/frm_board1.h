@@ -22,6 +22,10 @@ class frm_board1;
 
 namespace tessaro {
 
+namespace layouts {
+class StoredPictureLabel;
+}
+
 class SquareGesture;
 
 // The window's icon could not be loaded: the game cannot start without it.
@@ -69,7 +73,7 @@ private:
     QString programDirectory_;
     std::unique_ptr<Ui::frm_board1> ui_;
     layouts::ControlArray<QLabel> img_bird_;
-    layouts::ControlArray<QLabel> img_source_;
+    layouts::ControlArray<layouts::StoredPictureLabel> img_source_;
     SquareGesture* gesture_;
     QCursor dragCursor_;
     QPointer<QWidget> focusBeforeView_;

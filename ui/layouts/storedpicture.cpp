@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QString>
 
+#include <utility>
+
 namespace tessaro::layouts {
 
 namespace {
@@ -32,7 +34,7 @@ QPixmap LoadStoredPicture(QAnyStringView path, qreal devicePixelRatio)
         if (QFileInfo::exists(sharp)) {
             QImage image(sharp);
             image.setDevicePixelRatio(kHighResolutionRatio);
-            return QPixmap::fromImage(image);
+            return QPixmap::fromImage(std::move(image));
         }
     }
     // Through QImage rather than QPixmap(path): QPixmap's load cache would hand the same picture

@@ -1,6 +1,7 @@
 // The stored designs set up whole: every picture there and sharp, the control arrays complete, the font found.
 #include "controlarray.h"
 #include "forms.h"
+#include "storedpicturelabel.h"
 
 #include <QFontInfo>
 #include <QGuiApplication>
@@ -9,6 +10,13 @@
 #include <stdexcept>
 
 using namespace tessaro::layouts;
+
+// What a control shows once on the screen: a deferred picture is decoded by asking for it.
+static QPixmap ShownPicture(QLabel& control)
+{
+    auto* deferred = qobject_cast<StoredPictureLabel*>(&control);
+    return deferred != nullptr ? deferred->picture() : control.pixmap();
+}
 
 struct Forms {
     QDialog splash, help, win;
@@ -39,12 +47,13 @@ private slots:
         int pictures = 0;
         for (const QWidget* form : {static_cast<QWidget*>(&forms.splash), static_cast<QWidget*>(&forms.board),
                                     static_cast<QWidget*>(&forms.help), static_cast<QWidget*>(&forms.win)}) {
-            for (const QLabel* label : form->findChildren<QLabel*>()) {
+            for (QLabel* label : form->findChildren<QLabel*>()) {
                 const QString name = label->objectName();
                 if ((name.startsWith(QStringLiteral("img_")) && !name.startsWith(QStringLiteral("img_bird_")))
                     || name == QStringLiteral("lbl_splash")) {
-                    QVERIFY2(!label->pixmap().isNull(), qPrintable(name));
-                    QCOMPARE(label->pixmap().devicePixelRatio(), ratio);
+                    const QPixmap shown = ShownPicture(*label);
+                    QVERIFY2(!shown.isNull(), qPrintable(name));
+                    QCOMPARE(shown.devicePixelRatio(), ratio);
                     ++pictures;
                 }
             }
@@ -60,8 +69,33 @@ private slots:
         const QString suffix = qGuiApp->devicePixelRatio() > 1.0 ? QStringLiteral("@2x") : QString();
         for (const auto& [knight, source] : img_source) {
             const QImage stored(QStringLiteral(":/pictures/knight%1%2.gif").arg(knight, 2, 10, QLatin1Char('0')).arg(suffix));
-            QCOMPARE(source->pixmap().toImage(), stored.convertToFormat(source->pixmap().toImage().format()));
+            const QImage shown = ShownPicture(*source).toImage();
+            QCOMPARE(shown, stored.convertToFormat(shown.format()));
         }
+    }
+
+    // Loading a window decodes nothing it does not show yet; once decoded, a picture is one object
+    // for good, which squares share as the piece itself.
+    void picturesAreDecodedWhenFirstNeededAndThenAlwaysTheSame()
+    {
+        Forms forms;
+        Ui::frm_board1& ui = forms.boardUi;
+        for (QLabel* waiting : {static_cast<QLabel*>(ui.img_source_3), static_cast<QLabel*>(ui.img_overlay),
+                                static_cast<QLabel*>(ui.img_background)}) {
+            QVERIFY2(waiting->pixmap().isNull(), qPrintable(waiting->objectName()));
+        }
+        const qint64 knight3 = ui.img_source_3->picture().cacheKey();
+        QCOMPARE(ui.img_source_3->picture().cacheKey(), knight3);
+        QCOMPARE(ui.img_source_3->pixmap().cacheKey(), knight3);
+        QVERIFY(ui.img_source_4->pixmap().isNull());
+        Forms other;  // another board's knight 3 has the same pixels but is another piece
+        QVERIFY(other.boardUi.img_source_3->picture().cacheKey() != knight3);
+
+        ui.img_overlay->show();  // a control shown for the first time has its picture before it paints
+        forms.board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&forms.board));
+        QVERIFY(!ui.img_overlay->pixmap().isNull() && !ui.img_background->pixmap().isNull());
+        QVERIFY(ui.img_source_1->pixmap().isNull());
     }
 
     void controlArraysAreCompleteAndInOrder()
