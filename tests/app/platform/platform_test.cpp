@@ -16,25 +16,6 @@ using namespace tessaro;
 
 namespace {
 
-// Answers every message box while it lives, keeping each as "title: text".
-class MessageCloser {
-public:
-    MessageCloser()
-    {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && box->isVisible()) {
-                seen << box->windowTitle() + QStringLiteral(": ") + box->text();
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-        timer_.start(10);
-    }
-    QStringList seen;
-
-private:
-    QTimer timer_;
-};
-
 std::unique_ptr<QWidget> LoadWindow(const QString& name, Module1& state, const QString& programDirectory)
 {
     if (name == QStringLiteral("frm_splash")) {
@@ -80,7 +61,15 @@ private slots:
         QVERIFY(QDir(programDir.path()).mkpath(QStringLiteral("SOUND")));
         QVERIFY(QFile::copy(TESSARO_SOURCE_DIR "/data/SOUND/tessaro.ico", programDir.filePath("SOUND/tessaro.ico")));
         Module1 state;
-        MessageCloser messages;
+        QStringList messages;  // each message box shown, answered, as "title: text"
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [&messages] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && box->isVisible()) {
+                messages << box->windowTitle() + QStringLiteral(": ") + box->text();
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        closer.start(10);
 
         const std::unique_ptr<QWidget> shown = LoadWindow(window, state, programDir.path());
         shown->show();
@@ -92,8 +81,8 @@ private slots:
         QCOMPARE(shown->pos(), places[(dpi - 96) / 24]);
         // The splash and the board check the display; at 120 dpi that is the one message.
         const bool checksDisplay = window == QStringLiteral("frm_splash") || window == QStringLiteral("frm_board1");
-        QCOMPARE(messages.seen.size(), dpi == 120 && checksDisplay ? 1 : 0);
-        QVERIFY(messages.seen.isEmpty() || messages.seen[0].startsWith("Tessaro: Your video display is set to LARGE FONTS."));
+        QCOMPARE(messages.size(), dpi == 120 && checksDisplay ? 1 : 0);
+        QVERIFY(messages.isEmpty() || messages[0].startsWith("Tessaro: Your video display is set to LARGE FONTS."));
     }
 
     void largeFontsIsOnly116To125DotsPerInch()
