@@ -3,67 +3,44 @@
 # (a private headless weston), in a private D-Bus session with nothing of the caller's environment.
 # Every process it starts, D-Bus services included, is ended before it returns.
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-
-if [ "${1:-}" != --inside ]; then
-    platform=${1:?x11 or wayland}
+platform=${1:?x11 or wayland}
+if [ "${2:-}" != --inside ]; then
     : "${TESSARO:?path of the tessaro executable}"
     work=$(mktemp -d)
-    group=""
-    finish() {
-        [ -n "$group" ] && kill -TERM -- "-$group" 2>/dev/null || true
-        rm -rf "$work"
-    }
-    trap finish EXIT
-    trap 'exit 1' INT TERM
     mkdir -m 700 "$work/home" "$work/runtime"
     # A new process group holds the session's bus and the services it starts, so all can be ended.
     env -i PATH=/usr/bin:/bin HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" LANG=C.UTF-8 \
-        PULSE_SERVER="unix:$work/no-sound-server" TESSARO="$TESSARO" \
-        setsid dbus-run-session -- "$0" --inside "$platform" &
+        PULSE_SERVER="unix:$work/no-sound-server" TESSARO="$TESSARO" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+        setsid dbus-run-session -- "$0" "$platform" --inside &
     group=$!
-    status=0
-    wait "$group" || status=$?
-    exit "$status"
+    trap 'kill -TERM -- "-$group" 2>/dev/null || true; rm -rf "$work"' EXIT
+    trap 'exit 1' INT TERM
+    wait "$group"
+    exit
 fi
 
-platform=$2
-cleanup() {
-    [ -n "${SERVER_PID:-}" ] && kill "$SERVER_PID" 2>/dev/null || true
-    wait 2>/dev/null || true
+trap 'kill "${server:-}" 2>/dev/null || true; wait' EXIT
+# Waits up to 30 s for the display server $server to be ready, as the command given says.
+ready() {
+    for _ in $(seq 300); do
+        "$@" && return 0
+        kill -0 "$server" 2>/dev/null || break
+        sleep 0.1
+    done
+    [ ! -f "$XDG_RUNTIME_DIR/weston.log" ] || cat "$XDG_RUNTIME_DIR/weston.log" >&2
+    echo "FAIL: could not start the $platform display server" >&2
+    exit 1
 }
-trap cleanup EXIT
-
-case "$platform" in
-x11)
-    numberFile=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numberFile" >/dev/null 2>&1 &
-    SERVER_PID=$!
-    for _ in $(seq 300); do
-        [ -s "$numberFile" ] && break
-        sleep 0.1
-    done
-    [ -s "$numberFile" ] || { echo "FAIL: could not start Xvfb" >&2; exit 1; }
-    export DISPLAY=":$(tr -d '[:space:]' <"$numberFile")" QT_QPA_PLATFORM=xcb
-    ;;
-wayland)
-    socket=tessaro-$$
-    weston --backend=headless-backend.so --socket="$socket" --idle-time=0 \
-        --log="$XDG_RUNTIME_DIR/weston.log" >/dev/null 2>&1 &
-    SERVER_PID=$!
-    for _ in $(seq 300); do
-        [ -S "$XDG_RUNTIME_DIR/$socket" ] && break
-        kill -0 "$SERVER_PID" 2>/dev/null || break
-        sleep 0.1
-    done
-    [ -S "$XDG_RUNTIME_DIR/$socket" ] || { cat "$XDG_RUNTIME_DIR/weston.log" >&2; echo "FAIL: could not start weston" >&2; exit 1; }
-    export WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland
-    ;;
-*)
-    echo "unknown platform $platform" >&2
-    exit 2
-    ;;
-esac
-
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-/usr/bin/python3 "$here/atspi_game.py" "$TESSARO"
+if [ "$platform" = x11 ]; then
+    number=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number" >/dev/null 2>&1 &
+    server=$!
+    ready test -s "$number"
+    export DISPLAY=":$(tr -d '[:space:]' <"$number")" QT_QPA_PLATFORM=xcb
+else
+    weston --backend=headless-backend.so --socket=tessaro --idle-time=0 --log="$XDG_RUNTIME_DIR/weston.log" &>/dev/null &
+    server=$!
+    ready test -S "$XDG_RUNTIME_DIR/tessaro"
+    export WAYLAND_DISPLAY=tessaro QT_QPA_PLATFORM=wayland
+fi
+/usr/bin/python3 "$(dirname "$0")/atspi_game.py" "$TESSARO"

@@ -25,11 +25,6 @@ click_squares 21
 sleep 0.5
 [ "$before" = "$(board_picture)" ] || fail "a click after the game was over changed the board"
 
-# The target arrangement while Final Sequence is held.
-xdotool mousemove --window "$BOARD" 375 $((MENU_HEIGHT + 406)) mousedown 3 sleep 0.3
-shot target-view
-xdotool mouseup 3
-
 # Second game: three out-and-back pairs first, 36 moves, ranked Amateur with applause.
 play_to_results amateur audible 21 25 21 25 21 25 "${LINE[@]}"
 

@@ -1,33 +1,77 @@
 #!/usr/bin/env bash
-# Starts the real game in Xvfb: the splash, its hand-over to the board, and the display check.
-# The start-up failures of a damaged program directory are bad-input cases (tests/hardening).
-X11_TIME_LIMIT=150
+# Starts the real game in Xvfb with real X input, against an audio server that accepts the connection
+# and never answers (a hung PulseAudio): the splash, its hand-over to the board, "Final Sequence",
+# the ways out, and the display check. Bad program directories are tests/hardening's cases.
+X11_TIME_LIMIT=200
 source "$(dirname "$0")/x11.sh"
+: "${STALLED_AUDIO_SERVER:?path of the stalled_audio_server helper}"
+: "${FRM_WIN_TEST:?path of the results window test}"
 x11_start
+socket=$(mktemp -u)
+trap 'x11_stop; rm -f "$socket"' EXIT
+"$STALLED_AUDIO_SERVER" "$socket" &
+until_true 10 test -S "$socket" || fail "the stalled audio server did not start"
+export PULSE_SERVER="unix:$socket"
 
-# A click beside the splash's picture area does nothing; a click on it shows the board.
+# Fails unless fewer than $1 ms have passed since $2 (an $EPOCHREALTIME); $3 says what was waited for.
+within() {
+    local ms=$(((${EPOCHREALTIME/./} - ${2/./}) / 1000))
+    echo "$3: $ms ms"
+    [ "$ms" -lt "$1" ] || fail "$3 took $ms ms"
+}
+board_picture() { import -window "$BOARD" -crop 440x370+0+"$MENU_HEIGHT" +repage rgb:- | md5sum; }
+# Whether the board's picture compares with $before as asked (= or !=).
+picture_is() { [ "$(board_picture)" "$1" "$before" ]; }
+
+# A click beside the splash's picture area does nothing; a click on it shows the board at once,
+# though the opening music was asked for a second before.
 game_start
 splash=$(window_named "$SPLASH")
-sleep 0.5
+sleep 1
 shot splash
 click_at "$splash" 60 60
 sleep 0.3
 not windows_named Tessaro >/dev/null || fail "a click beside the picture area left the splash"
+clicked=$EPOCHREALTIME
 pass_splash
-sleep 0.3
-shot board
+within 2000 "$clicked" "splash click to board"
 key_to "$BOARD" alt+f
 shot file-menu
-"$X11_CLOSE" "$BOARD"
-game_expect_exit 0
 
-# Closing the splash through its frame ends the program instead of leaving the board hidden;
-# 144 dots per inch is no large-fonts display.
-for dpi in 96 144; do
-    game_start QT_FONT_DPI=$dpi
+# New Game from the menu fills the empty board promptly.
+before=$(board_picture)
+clicked=$EPOCHREALTIME
+key_to "$BOARD" Return
+until_true 3 picture_is != || fail "New Game did not fill the board within 2 s"
+within 2000 "$clicked" "New Game to a filled board"
+
+# A click and then a held press (a double-click press for X) on "Final Sequence" show the target for
+# as long as the press lasts, with either button; the release restores the board exactly.
+sleep 0.5
+before=$(board_picture)
+for button in 1 3; do
+    xdotool mousemove --window "$BOARD" 375 $((MENU_HEIGHT + 406)) click "$button" mousedown "$button"
+    until_true 5 picture_is != || fail "a double-click press with button $button did not show the target"
+    shot "target-view-button-$button"
+    xdotool mouseup "$button"
+    until_true 5 picture_is = || fail "the board was not restored after button $button"
+done
+
+# Exit from the menu ends the program promptly and normally.
+key_to "$BOARD" alt+f
+chosen=$EPOCHREALTIME
+xdotool key e
+game_expect_exit 0
+within 3000 "$chosen" "Exit to the end of the program"
+
+# The splash closed through its frame or with Esc ends the program instead of leaving the board
+# hidden; 144 dots per inch is no large-fonts display.
+for way in "96 close" "144 Escape"; do
+    read -r dpi how <<<"$way"
+    game_start QT_FONT_DPI="$dpi"
     splash=$(window_named "$SPLASH")
-    shot splash-${dpi}dpi
-    "$X11_CLOSE" "$splash"
+    shot "splash-${dpi}dpi"
+    if [ "$how" = close ]; then "$X11_CLOSE" "$splash"; else key_to "$splash" Escape; fi
     game_expect_exit 0
 done
 
@@ -39,4 +83,6 @@ shot large-fonts
 not windows_named "$SPLASH" >/dev/null || fail "splash shown on a large-fonts display"
 key_to "$message" Return
 game_expect_exit 0
+
+"$FRM_WIN_TEST" hasNoWindowIconOfItsOwn >/dev/null || fail "the results window carries an icon under X"
 echo "start-up: all passed"

@@ -1,77 +1,39 @@
 #!/usr/bin/env bash
-# Installs the game's package contents into a scratch DESTDIR and checks the tree a Linux desktop expects.
+# Checks the game's installed tree (a scratch DESTDIR's usr/) for what a Linux desktop and Debian expect.
+# That it runs through its link in games/ is installed_game_test.sh's part.
 set -euo pipefail
-: "${BUILD_DIR:?build tree to install from}"
-: "${SOURCE_DIR:?source tree the data comes from}"
-: "${APP_ID:?desktop and metainfo id}"
-: "${VERSION:?version text the metainfo must carry}"
-
-root=$(mktemp -d)
-trap 'rm -rf "$root"' EXIT
+: "${USR:?installed usr/ tree}" "${SOURCE_DIR:?source tree}" "${APP_ID:?desktop and metainfo id}" "${VERSION:?version}"
 failures=0
 fail() {
     echo "FAIL: $*" >&2
     failures=$((failures + 1))
 }
-
-DESTDIR="$root" cmake --install "$BUILD_DIR" --prefix /usr --component game >/dev/null
-usr="$root/usr"
-program_dir="$usr/lib/games/tessaro"
-
-# Debian's games policy: the program is reached as games/tessaro, through a relative link (an absolute
-# one would point out of DESTDIR and out of a relocated tree).
-link=$(readlink "$usr/games/tessaro" || true)
-[ -n "$link" ] || fail "games/tessaro is not a symbolic link"
-case "$link" in /*) fail "games/tessaro links to the absolute path $link" ;; esac
-[ "$(readlink -f "$usr/games/tessaro")" = "$(readlink -f "$program_dir/tessaro")" ] ||
-    fail "games/tessaro does not resolve to lib/games/tessaro/tessaro"
-[ -f "$program_dir/tessaro" ] && [ -x "$program_dir/tessaro" ] || fail "lib/games/tessaro/tessaro is not an executable file"
+installed() { cmp -s "$1" "$USR/$2" || fail "$2 differs from $1 or is missing"; }
 
 # What the game reads from its own directory, installed unchanged next to it.
-expected=(games/tessaro lib/games/tessaro/tessaro)
-for file in SOUND/8MUSC28.WAV SOUND/APPLAUS.WAV SOUND/CHEERS.WAV SOUND/tessaro.ico \
-            default.txt orvane.txt orvane.html; do
-    expected+=("lib/games/tessaro/$file")
-    cmp -s "$SOURCE_DIR/data/$file" "$program_dir/$file" || fail "lib/games/tessaro/$file differs from data/$file or is missing"
+data=$SOURCE_DIR/data
+for file in "$data"/SOUND/* "$data"/*.txt "$data"/*.html; do
+    installed "$file" "lib/games/tessaro/${file#"$data"/}"
 done
-
 # Every icon size we draw, in the hicolor theme, in the directory of its own size.
-sizes=0
-for source in "$SOURCE_DIR"/data/icons/hicolor/*/apps/tessaro.png; do
-    size=$(basename "$(dirname "$(dirname "$source")")")
-    installed="share/icons/hicolor/$size/apps/tessaro.png"
-    expected+=("$installed")
-    sizes=$((sizes + 1))
-    cmp -s "$source" "$usr/$installed" || fail "$installed differs from the drawn icon or is missing"
-    [ "$(identify -format '%wx%h' "$usr/$installed" 2>/dev/null)" = "$size" ] || fail "$installed is not $size pixels"
+for icon in "$data"/icons/hicolor/*/apps/tessaro.png; do
+    size=$(basename "$(dirname "$(dirname "$icon")")")
+    installed "$icon" "share/icons/hicolor/$size/apps/tessaro.png"
+    [ "$(identify -format '%wx%h' "$icon")" = "$size" ] || fail "$icon is not $size pixels"
 done
-[ "$sizes" -gt 0 ] || fail "no icons found in data/icons/hicolor"
 
-desktop="share/applications/$APP_ID.desktop"
-metainfo="share/metainfo/$APP_ID.metainfo.xml"
-expected+=("$desktop" "$metainfo" share/doc/tessaro/copyright share/doc/tessaro/changelog.gz share/man/man6/tessaro.6.gz)
-cmp -s "$SOURCE_DIR/packaging/copyright" "$usr/share/doc/tessaro/copyright" || fail "share/doc/tessaro/copyright differs from packaging/copyright or is missing"
+# The manual page and the changelog compressed; the changelog's latest entry is this version.
+zcmp -s "$SOURCE_DIR/packaging/tessaro.6" "$USR/share/man/man6/tessaro.6.gz" || fail "no compressed manual page"
+zcmp -s "$SOURCE_DIR/packaging/changelog" "$USR/share/doc/tessaro/changelog.gz" || fail "no compressed changelog"
+changelog_version=$(dpkg-parsechangelog -l "$SOURCE_DIR/packaging/changelog" -S Version)
+[ "$changelog_version" = "$VERSION" ] || fail "the changelog's latest version is $changelog_version, not $VERSION"
 
-# The manual page and the changelog, compressed as Debian expects; the changelog's latest entry is this version.
-zcmp -s "$SOURCE_DIR/packaging/tessaro.6" "$usr/share/man/man6/tessaro.6.gz" ||
-    fail "share/man/man6/tessaro.6.gz is not the compressed manual page"
-zcmp -s "$SOURCE_DIR/packaging/changelog" "$usr/share/doc/tessaro/changelog.gz" ||
-    fail "share/doc/tessaro/changelog.gz is not the compressed changelog"
-zcat "$usr/share/doc/tessaro/changelog.gz" >"$root/changelog" 2>/dev/null || true
-changelog_version=$(dpkg-parsechangelog -l "$root/changelog" -S Version 2>/dev/null || true)
-[ "$changelog_version" = "$VERSION" ] || fail "the changelog's latest version is \"$changelog_version\", not $VERSION"
-
-# The desktop entry starts what games/ holds and shows the icon installed above.
-grep -qx "Exec=tessaro" "$usr/$desktop" || fail "$desktop does not start tessaro"
-grep -qx "Icon=tessaro" "$usr/$desktop" || fail "$desktop does not show the tessaro icon"
-grep -q "<release version=\"$VERSION\"" "$usr/$metainfo" || fail "$metainfo has no release $VERSION"
-grep -q "<id>$APP_ID</id>" "$usr/$metainfo" || fail "$metainfo is not about $APP_ID"
-# The store's own check of the installed tree, which also ties the metainfo to the desktop entry.
-appstreamcli validate-tree --no-net --strict "$usr" >/dev/null || fail "appstreamcli rejects the installed tree"
-
-# Nothing else slips into the package.
-unexpected=$(comm -13 <(printf '%s\n' "${expected[@]}" | sort) <(cd "$usr" && find . ! -type d | sed 's|^\./||' | sort))
-[ -z "$unexpected" ] || fail "unexpected installed files: $unexpected"
+# The desktop entry starts what games/ holds and shows the icon installed above; the metainfo is this
+# release's. The store's own check of the tree also ties the metainfo to the desktop entry.
+desktop=$USR/share/applications/$APP_ID.desktop
+grep -qx "Exec=tessaro" "$desktop" && grep -qx "Icon=tessaro" "$desktop" || fail "$desktop does not start and show tessaro"
+grep -q "<release version=\"$VERSION\"" "$USR/share/metainfo/$APP_ID.metainfo.xml" || fail "the metainfo has no release $VERSION"
+appstreamcli validate-tree --no-net --strict "$USR" >/dev/null || fail "appstreamcli rejects the installed tree"
 
 [ "$failures" -eq 0 ] || exit 1
 echo "install layout: all passed"

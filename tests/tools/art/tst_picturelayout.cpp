@@ -24,12 +24,6 @@ Family FamilyOf(QRgb pixel)
     return warm && r - b > 40 && light >= 65 && light <= 165 ? Family::DarkSquare : Family::Surround;
 }
 
-// The board grid is chequered by the parity of column + row.
-Family ChequerOf(Cell cell)
-{
-    return (cell.column + cell.row) % 2 == 0 ? Family::LightSquare : Family::DarkSquare;
-}
-
 }  // namespace
 
 class TestPictureLayout : public QObject {
@@ -65,19 +59,18 @@ private slots:
                              where);
                     continue;
                 }
-                // The square's colour reaches right up to its cell's corners...
+                // The square's colour, chequered by the parity of column + row, reaches right up to its
+                // cell's corners...
+                const Family chequer = (column + row) % 2 == 0 ? Family::LightSquare : Family::DarkSquare;
                 for (const int dy : {1, 58}) {
                     for (const int dx : {1, 58}) {
-                        QVERIFY2(familyAt(left + dx, top + dy) == ChequerOf({column, row}), where);
+                        QVERIFY2(familyAt(left + dx, top + dy) == chequer, where);
                     }
                 }
-                // ...and stops at its edges wherever the neighbouring cell has no square.
-                const struct {
-                    int dc, dr, x, y;
-                } sides[] = {{-1, 0, left - 1, top + 30}, {1, 0, left + 60, top + 30}};
-                for (const auto& side : sides) {
-                    if (SquareAt({column + side.dc, row + side.dr}) == kNoSquare) {
-                        QVERIFY2(familyAt(side.x, side.y) == Family::Surround, where);
+                // ...and stops at its left and right edges wherever the neighbouring cell has no square.
+                for (const int side : {-1, 1}) {
+                    if (SquareAt({column + side, row}) == kNoSquare) {
+                        QVERIFY2(familyAt(side < 0 ? left - 1 : left + 60, top + 30) == Family::Surround, where);
                     }
                 }
             }
