@@ -1,16 +1,14 @@
 // The platform layer as a player meets it: each window's size and place, and the display check.
-#include <QAbstractButton>
 #include <QMainWindow>
-#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include "displaycheck.h"
 #include "frm_board1.h"
 #include "frm_help.h"
 #include "frm_splash.h"
 #include "frm_win.h"
+#include "modalcloser.h"
 
 using namespace tessaro;
 
@@ -20,25 +18,6 @@ const QString kLargeFontsMessage = QStringLiteral(
     "Tessaro: Your video display is set to LARGE FONTS. This application requires a setting of Small Fonts. Right "
     "click on your desktop, select PROPERTIES,then SETTINGS. Change Fonts from Large to Small, then click on the "
     "APPLY button.");
-
-// Answers every message box while it lives, keeping each as "title: text".
-class MessageCloser {
-public:
-    MessageCloser()
-    {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && box->isVisible()) {
-                seen << box->windowTitle() + QStringLiteral(": ") + box->text();
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-        timer_.start(10);
-    }
-    QStringList seen;
-
-private:
-    QTimer timer_;
-};
 
 std::unique_ptr<QWidget> LoadWindow(const QString& name, Module1& state, const QString& programDirectory)
 {
@@ -89,7 +68,7 @@ private slots:
         QVERIFY(QDir(programDir.path()).mkpath(QStringLiteral("SOUND")));
         QVERIFY(QFile::copy(TESSARO_SOURCE_DIR "/data/SOUND/tessaro.ico", programDir.filePath("SOUND/tessaro.ico")));
         Module1 state;
-        MessageCloser messages;
+        ModalCloser messages;
 
         const std::unique_ptr<QWidget> shown = LoadWindow(window, state, programDir.path());
         shown->show();
@@ -100,7 +79,7 @@ private slots:
         QCOMPARE(shown->minimumSize(), shown->maximumSize());
         QCOMPARE(shown->pos(), dpi == 96 ? at96 : dpi == 120 ? at120 : at144);
         const bool checksDisplay = window == QStringLiteral("frm_splash") || window == QStringLiteral("frm_board1");
-        QCOMPARE(messages.seen, dpi == 120 && checksDisplay ? QStringList{kLargeFontsMessage} : QStringList{});
+        QCOMPARE(messages.opened, dpi == 120 && checksDisplay ? QStringList{kLargeFontsMessage} : QStringList{});
     }
 
     void largeFontsIsOnly116To125DotsPerInch_data()
