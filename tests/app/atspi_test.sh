@@ -39,10 +39,7 @@ x11)
     numberFile=$(mktemp)
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numberFile" >/dev/null 2>&1 &
     SERVER_PID=$!
-    for _ in $(seq 300); do
-        [ -s "$numberFile" ] && break
-        sleep 0.1
-    done
+    timeout 30 sh -c 'until [ -s "$0" ]; do sleep 0.1; done' "$numberFile" || true
     [ -s "$numberFile" ] || { echo "FAIL: could not start Xvfb" >&2; exit 1; }
     export DISPLAY=":$(tr -d '[:space:]' <"$numberFile")" QT_QPA_PLATFORM=xcb
     ;;
@@ -51,11 +48,7 @@ wayland)
     weston --backend=headless-backend.so --socket="$socket" --idle-time=0 \
         --log="$XDG_RUNTIME_DIR/weston.log" >/dev/null 2>&1 &
     SERVER_PID=$!
-    for _ in $(seq 300); do
-        [ -S "$XDG_RUNTIME_DIR/$socket" ] && break
-        kill -0 "$SERVER_PID" 2>/dev/null || break
-        sleep 0.1
-    done
+    timeout 30 sh -c 'until [ -S "$0" ] || ! kill -0 "$1"; do sleep 0.1; done' "$XDG_RUNTIME_DIR/$socket" "$SERVER_PID" || true
     [ -S "$XDG_RUNTIME_DIR/$socket" ] || { cat "$XDG_RUNTIME_DIR/weston.log" >&2; echo "FAIL: could not start weston" >&2; exit 1; }
     export WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland
     ;;

@@ -9,11 +9,7 @@ socket_dir=$(mktemp -d)
 "$STALLED_AUDIO_SERVER" "$socket_dir/native" &
 SERVER_PID=$!
 trap 'kill "$SERVER_PID" 2>/dev/null || true; x11_stop; rm -rf "$socket_dir"' EXIT
-for _ in $(seq 100); do
-    [ -S "$socket_dir/native" ] && break
-    sleep 0.1
-done
-[ -S "$socket_dir/native" ] || fail "the stalled audio server did not start"
+until_true 10 test -S "$socket_dir/native" || fail "the stalled audio server did not start"
 
 now() { date +%s.%N; }
 seconds_since() { awk -v from="$1" -v to="$(now)" 'BEGIN { printf "%.2f", to - from }'; }

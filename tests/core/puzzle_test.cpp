@@ -99,19 +99,16 @@ TEST_F(PuzzleTest, CompletionRanksByMoveCountAndEndsTheGameAfterTheResultsClose)
     EXPECT_EQ(ResultLevelFor(35), 35);
 }
 
-TEST_F(PuzzleTest, TheTargetBelowThirtyMovesRegistersNothing)
+// Counts no real game has, forced: the target below 30 moves registers nothing; the count stops at 32767.
+TEST_F(PuzzleTest, TheTargetBelowThirtyMovesRegistersNothingAndTheCountSaturatesAt32767)
 {
     puzzle.InitNewGame();
     Click(std::span(kThirtyMoveLine).first(29));
-    state.MoveCount = 28;  // a New Game cannot reach the target sooner, so the count is forced short
+    state.MoveCount = 28;
     puzzle.ClickSquare(kThirtyMoveLine.back());
     EXPECT_EQ(puzzle.board(), TargetArrangement());
     EXPECT_EQ(state, (GameState{25, 29, kFalse, 0}));
     EXPECT_EQ(view.resultsShown, 0);
-}
-
-TEST_F(PuzzleTest, MoveCountSaturatesAt32767AndStillRanks)
-{
     puzzle.InitNewGame();
     state.MoveCount = kMaxMoveCount - 1;
     Click(std::array<SquareIndex, 2>{21, 25});  // both move, the count stops at its limit
