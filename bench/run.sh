@@ -144,11 +144,10 @@ click_p99_us=$(field p99_us <<<"$clicks")
 # Files opened between the last click of the 30-move line and the results window's appearance.
 columns=(0 2 2 3 4 1 2 3 4 5 6 1 2 3 4 5 0 1 2 3 4 5 2 3 4 4)
 rows=(0 0 1 1 1 2 2 2 2 2 2 3 3 3 3 3 4 4 4 4 4 4 5 5 5 6)
-line=(19 6 4 13 21 10 4 13 22 25 21 13 22 16 5 1 4 6 19 11 2 13 22 16 5 13 4 10 21 25)
 click_square() { click_at "$BOARD" $((9 + 60 * columns[$1] + 30)) $((MENU_HEIGHT + 9 + 60 * rows[$1] + 30)); }
 start_on_board strace -f -ttt -e trace=open,openat,openat2,creat -o "$WORK/strace.log"
 new_game
-for square in "${line[@]:0:29}"; do
+for square in "${LINE[@]:0:29}"; do
     click_square "$square"
 done
 sleep 1

@@ -4,6 +4,8 @@
 Started inside a private D-Bus session with the display already chosen; prints the tree of each window
 as a screen reader sees it and exits non-zero on the first thing that is not as a player needs it.
 """
+import pathlib
+import re
 import subprocess
 import sys
 import time
@@ -11,8 +13,10 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-THIRTY_MOVE_LINE = [19, 6, 4, 13, 21, 10, 4, 13, 22, 25, 21, 13, 22, 16, 5,
-                    1, 4, 6, 19, 11, 2, 13, 22, 16, 5, 13, 4, 10, 21, 25]
+# The 30-move line, read from its one definition (kThirtyMoveLine in core/solver.h).
+_SOLVER_H = pathlib.Path(__file__).resolve().parents[2] / "core" / "solver.h"
+THIRTY_MOVE_LINE = [int(square) for square in
+                    re.search(r"kThirtyMoveLine\{([^}]*)\}", _SOLVER_H.read_text()).group(1).split(",")]
 WAIT = 30  # seconds for anything the game should do at once
 
 

@@ -17,9 +17,11 @@ unset WAYLAND_DISPLAY QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_SCALE_FACTOR QT_
 mkdir -p "$SHOTS"
 
 SPLASH="Tessaro - an Orvane puzzle"
-# Square n's column and row in the board's 7 x 7 grid of 60-pixel cells, and the 30-move line.
+# Square n's column and row in the board's 7 x 7 grid of 60-pixel cells.
 CELLS=(- 20 21 31 41 12 22 32 42 52 62 13 23 33 43 53 04 14 24 34 44 54 25 35 45 46)
-LINE=(19 6 4 13 21 10 4 13 22 25 21 13 22 16 5 1 4 6 19 11 2 13 22 16 5 13 4 10 21 25)
+# The 30-move line, read from its one definition (kThirtyMoveLine in core/solver.h).
+LINE=($(sed -n '/kThirtyMoveLine{/,/}/{s/.*{//;s/}.*//;s/,/ /g;p}' "$(dirname "${BASH_SOURCE[0]}")/../../core/solver.h"))
+[ "${#LINE[@]}" -eq 30 ] || { echo "FAIL: no 30-move line in core/solver.h" >&2; exit 1; }
 
 # Runs a command every 0.1 s until it succeeds, for at most $1 seconds.
 until_true() {

@@ -10,17 +10,13 @@ namespace {
 
 TEST(Board, SquaresLieOnTheirPixelsAndOtherCellsHoldNone)
 {
-    const std::vector<PixelPosition> expected{
-        {129, 9},   {129, 69},  {189, 69},  {249, 69},  {69, 129},  {129, 129}, {189, 129},
-        {249, 129}, {309, 129}, {369, 129}, {69, 189},  {129, 189}, {189, 189}, {249, 189},
-        {309, 189}, {9, 249},   {69, 249},  {129, 249}, {189, 249}, {249, 249}, {309, 249},
-        {129, 309}, {189, 309}, {249, 309}, {249, 369}};
     int cellsWithSquares = 0;
     for (int column = -1; column <= kGridSize; ++column) {
         for (int row = -1; row <= kGridSize; ++row) {
             const SquareIndex square = SquareAt({column, row});
             if (square != kNoSquare) {
-                EXPECT_EQ(PixelPositionOf(square), expected.at(square - 1)) << "square " << square;
+                // 60-pixel cells, each picture 9 pixels in from its cell's corner
+                EXPECT_EQ(PixelPositionOf(square), (PixelPosition{9 + 60 * column, 9 + 60 * row})) << square;
                 EXPECT_EQ(CellOf(square), (Cell{column, row}));
                 ++cellsWithSquares;
             }

@@ -1,4 +1,5 @@
-// The solver proves the start needs exactly 30 moves and that the thirty-move line is a shortest one.
+// The solver proves the start needs exactly 30 moves, that the thirty-move line is a shortest one, and
+// refuses boards that are not a whole set of knights.
 #include "solver.h"
 
 #include <gtest/gtest.h>
@@ -30,7 +31,15 @@ TEST(Solver, StartNeedsExactlyThirtyMovesAndTheThirtyMoveLineIsOne)
     EXPECT_FALSE(SolveOptimal(StartArrangement(), TargetArrangement(), 29).has_value());
     EXPECT_EQ(Replay(kThirtyMoveLine), TargetArrangement());
     EXPECT_EQ(SolveOptimal(TargetArrangement(), TargetArrangement()), std::vector<SquareIndex>{});
-    EXPECT_FALSE(SolveOptimal(Arrangement(), TargetArrangement()).has_value());  // no search on a broken board
+    // No search on a broken board: a knight twice, two empty squares, nothing placed.
+    Arrangement twice = TargetArrangement();
+    twice.set(25, 1);
+    Arrangement twoEmpty = TargetArrangement();
+    twoEmpty.set(3, kEmpty);
+    for (const Arrangement& broken : {twice, twoEmpty, Arrangement()}) {
+        EXPECT_FALSE(SolveOptimal(broken, TargetArrangement()).has_value()) << broken.toString();
+        EXPECT_FALSE(SolveOptimal(StartArrangement(), broken).has_value()) << broken.toString();
+    }
 }
 
 }  // namespace

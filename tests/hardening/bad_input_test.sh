@@ -37,12 +37,6 @@ snapshot() {
         find . -type f -exec sha256sum {} +) | LC_ALL=C sort
 }
 
-step_splash() {
-    window_named "$SPLASH" >/dev/null
-    check_sound "opening music" "$splash"
-    pass_splash
-}
-
 step_results() { play_to_results "$name" "$results" "${LINE[@]}"; }
 
 open_help() {
@@ -60,10 +54,7 @@ close_help() {
 text_box_is() {
     local colours
     colours=$(import -window "$HELP" -crop 240x270+12+14 +repage -format %k info:- 2>/dev/null || echo 0)
-    case $1 in
-    empty) [ "$colours" -eq 1 ] ;;
-    shown) [ "$colours" -gt 1 ] ;;
-    esac
+    if [ "$1" = empty ]; then [ "$colours" -eq 1 ]; else [ "$colours" -gt 1 ]; fi
 }
 
 # Select all and copy in the text box give the help file $1 as it is, its CR LF line breaks as line breaks.
@@ -161,7 +152,9 @@ run_case() {
     if [ "$steps" = fatal ]; then
         step_fatal
     else
-        step_splash
+        window_named "$SPLASH" >/dev/null
+        check_sound "opening music" "$splash"
+        pass_splash
         for step in ${steps//,/ }; do
             "step_$step"
         done

@@ -38,16 +38,12 @@ heard_anything() { [ "$(LC_ALL=C tr -d '\000' <"$RECORDING" | head -c 1 | wc -c)
 # $1 (what should sound) is "audible" if some sound reaches the output within 20 s, "silent" if nothing
 # does in the next second; "any" takes either.
 check_sound() {
-    case $2 in
-    audible) until_true 20 heard_anything || true ;;
-    silent) sleep 1 ;;
-    esac
+    [ "$2" = audible ] && { until_true 20 heard_anything || true; }
+    [ "$2" = silent ] && sleep 1
     kill -INT "$RECORDER" 2>/dev/null || true
     wait "$RECORDER" 2>/dev/null || true
-    case $2 in
-    audible) heard_anything || fail "$1: no sound reached the output" ;;
-    silent) not heard_anything || fail "$1: a sound was played" ;;
-    esac
+    [ "$2" != audible ] || heard_anything || fail "$1: no sound reached the output"
+    [ "$2" != silent ] || not heard_anything || fail "$1: a sound was played"
 }
 
 # Plays the squares given from a new game to the results window, whose sound must be $2 (see check_sound);

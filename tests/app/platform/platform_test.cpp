@@ -1,16 +1,14 @@
 // The platform layer as a player meets it: each window's size and place, and the display check.
-#include <QAbstractButton>
 #include <QMainWindow>
-#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include "displaycheck.h"
 #include "frm_board1.h"
 #include "frm_help.h"
 #include "frm_splash.h"
 #include "frm_win.h"
+#include "modalcloser.h"
 
 using namespace tessaro;
 
@@ -61,15 +59,7 @@ private slots:
         QVERIFY(QDir(programDir.path()).mkpath(QStringLiteral("SOUND")));
         QVERIFY(QFile::copy(TESSARO_SOURCE_DIR "/data/SOUND/tessaro.ico", programDir.filePath("SOUND/tessaro.ico")));
         Module1 state;
-        QStringList messages;  // each message box shown, answered, as "title: text"
-        QTimer closer;
-        QObject::connect(&closer, &QTimer::timeout, [&messages] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && box->isVisible()) {
-                messages << box->windowTitle() + QStringLiteral(": ") + box->text();
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-        closer.start(10);
+        ModalCloser messages;
 
         const std::unique_ptr<QWidget> shown = LoadWindow(window, state, programDir.path());
         shown->show();
@@ -81,8 +71,8 @@ private slots:
         QCOMPARE(shown->pos(), places[(dpi - 96) / 24]);
         // The splash and the board check the display; at 120 dpi that is the one message.
         const bool checksDisplay = window == QStringLiteral("frm_splash") || window == QStringLiteral("frm_board1");
-        QCOMPARE(messages.size(), dpi == 120 && checksDisplay ? 1 : 0);
-        QVERIFY(messages.isEmpty() || messages[0].startsWith("Tessaro: Your video display is set to LARGE FONTS."));
+        QCOMPARE(messages.opened.size(), dpi == 120 && checksDisplay ? 1 : 0);
+        QVERIFY(messages.opened.isEmpty() || messages.opened[0].startsWith("Tessaro: Your video display is set to LARGE FONTS."));
     }
 
     void largeFontsIsOnly116To125DotsPerInch()

@@ -11,7 +11,7 @@
 namespace tessaro {
 namespace {
 
-TEST(LoadSoundFile, givesTheFilesBytesExactly)
+TEST(LoadSoundFile, givesTheFilesBytesExactlyCreatesAMissingOneEmptyAndFailsWithEmptyData)
 {
     QTemporaryDir folder;
     const QByteArray pattern = QByteArray("0123456").repeated(300);  // pieces out of order would show
@@ -23,11 +23,6 @@ TEST(LoadSoundFile, givesTheFilesBytesExactly)
         EXPECT_TRUE(LoadSoundFile(file.fileName(), data));
         EXPECT_EQ(data, bytes) << bytes.size();
     }
-}
-
-TEST(LoadSoundFile, missingFileIsCreatedEmptyAndAFailureGivesEmptyData)
-{
-    QTemporaryDir folder;
     QByteArray data("stale");
     EXPECT_TRUE(LoadSoundFile(folder.filePath("APPLAUS.WAV"), data));
     EXPECT_TRUE(data.isEmpty());

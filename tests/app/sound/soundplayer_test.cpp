@@ -30,10 +30,7 @@ QByteArray Tone(double frequency, double seconds, int rate = 22050, int channels
     return QByteArray(reinterpret_cast<const char*>(image.data()), static_cast<qsizetype>(image.size()));
 }
 
-int BlocksFor(double seconds)
-{
-    return static_cast<int>(seconds / kBlockSeconds + 0.5);
-}
+int BlocksFor(double seconds) { return static_cast<int>(seconds / kBlockSeconds + 0.5); }
 
 // The null sink's recording so far in blocks of kBlockSeconds, each silent (0) or its pitch in hertz.
 std::vector<double> Blocks(const QString& path)
@@ -75,37 +72,33 @@ int Count(const std::vector<double>& blocks, double frequency, double from = 0)
 class SoundPlayerTest : public QObject {
     Q_OBJECT
 
+    QTemporaryDir dir_;
+    bool withServer_ = qEnvironmentVariable("TESSARO_SOUND_TEST_AUDIO") == "pulse";
+
+    void request(SoundPlayer& player, const QString& how, const QByteArray& data)
+    {
+        QFile file(dir_.filePath("sound.wav"));
+        if (how == "stop") {
+            player.stop();
+        } else if (how == "file" && file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.flush()) {
+            player.PlaySoundFile(file.fileName());
+            file.remove();  // the player has its own copy
+        } else {
+            player.PlaySoundData(data);
+        }
+    }
+
+    std::vector<double> blocksWhen(const std::function<bool(const std::vector<double>&)>& done)
+    {
+        std::vector<double> blocks;
+        const bool reached = QTest::qWaitFor([&] { return done(blocks = Blocks(dir_.filePath("rec.wav"))); }, kLongMs);
+        return reached ? blocks : std::vector<double>{};
+    }
+
 private slots:
     void playsOneSoundAtATime_data();
     void playsOneSoundAtATime();
-
-private:
-    void request(SoundPlayer& player, const QString& how, const QByteArray& data);
-    std::vector<double> blocksWhen(const std::function<bool(const std::vector<double>&)>& done);
-
-    QTemporaryDir dir_;
-    bool withServer_ = qEnvironmentVariable("TESSARO_SOUND_TEST_AUDIO") == "pulse";
 };
-
-void SoundPlayerTest::request(SoundPlayer& player, const QString& how, const QByteArray& data)
-{
-    QFile file(dir_.filePath("sound.wav"));
-    if (how == "stop") {
-        player.stop();
-    } else if (how == "file" && file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.flush()) {
-        player.PlaySoundFile(file.fileName());
-        file.remove();  // the player has its own copy
-    } else {
-        player.PlaySoundData(data);
-    }
-}
-
-std::vector<double> SoundPlayerTest::blocksWhen(const std::function<bool(const std::vector<double>&)>& done)
-{
-    std::vector<double> blocks;
-    const bool reached = QTest::qWaitFor([&] { return done(blocks = Blocks(dir_.filePath("rec.wav"))); }, kLongMs);
-    return reached ? blocks : std::vector<double>{};
-}
 
 void SoundPlayerTest::playsOneSoundAtATime_data()
 {

@@ -1,16 +1,13 @@
 // The board window driven by real mouse and keyboard events, checked against the rules' model.
 #include "frm_board1.h"
+#include "modalcloser.h"
 #include "solver.h"
 
-#include <QAccessible>
 #include <QAction>
-#include <QApplication>
-#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 using namespace tessaro;
 
@@ -136,26 +133,6 @@ private slots:
         }
     }
 
-    // A screen reader's press answers at once; the move, and the results, follow from the event loop.
-    void accessiblePressPlaysASquareOnceTheRequestIsAnswered()
-    {
-        newGame();
-        ModalCloser closer;
-        std::int16_t moves = 0;
-        for (SquareIndex index : kThirtyMoveLine) {
-            pressAccessibly(index);
-            QCOMPARE(state_->game.MoveCount, moves);
-            QVERIFY(closer.opened.isEmpty());
-            ++moves;
-            QTRY_COMPARE(state_->game.MoveCount, moves);
-        }
-        QTRY_COMPARE(closer.opened, QStringList{"frm_win"});
-        QTRY_COMPARE(state_->game.GameOver, kTrue);
-        pressAccessibly(21);  // ignored once the game is over, as a click is
-        QTest::qWait(50);
-        QCOMPARE(state_->game.MoveCount, std::int16_t{30});
-    }
-
     void helpMenuAnswersAtOnceAndOpensTheHelpWindowOnItsTopic()
     {
         ModalCloser closer;
@@ -170,31 +147,10 @@ private slots:
     }
 
 private:
-    // Closes each modal window as soon as it shows, and notes which it was.
-    struct ModalCloser {
-        ModalCloser()
-        {
-            QObject::connect(&timer, &QTimer::timeout, [this] {
-                if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                    opened << modal->objectName();
-                    modal->accept();
-                }
-            });
-            timer.start(20);
-        }
-        QTimer timer;
-        QStringList opened;
-    };
-
     QLabel* square(SquareIndex index) const { return label(qPrintable(QStringLiteral("img_bird_%1").arg(index))); }
     QLabel* label(const char* name) const { return board_->findChild<QLabel*>(name); }
     QPushButton* view() const { return board_->findChild<QPushButton*>("btn_view"); }
     void click(SquareIndex index) { QTest::mouseClick(square(index), Qt::LeftButton); }
-    void pressAccessibly(SquareIndex index)
-    {
-        QAccessibleInterface* control = QAccessible::queryAccessibleInterface(square(index));
-        control->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    }
     void newGame() { board_->findChild<QAction*>("mnu_puz1")->trigger(); }
     void expectRingAround(QWidget* control) const
     {

@@ -1,21 +1,19 @@
 // Tests of the help window: topics, buttons, the read-only text, files shown as they are, and the link.
 #include <QAccessible>
-#include <QApplication>
 #include <QDesktopServices>
 #include <QFile>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QUrl>
 
 #include "frm_help.h"
 #include "helpwrapmode.h"
 #include "forms.h"
 #include "loadhelptext.h"
+#include "modalcloser.h"
 #include "module1.h"
 
 namespace {
@@ -164,18 +162,10 @@ private slots:
             QTRY_COMPARE(browser.opened.size(), 2);
         }
         const UrlCatcher nothingOpens(false);
-        QStringList seen;
-        QTimer closer;
-        connect(&closer, &QTimer::timeout, [&seen] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && box->isVisible()) {
-                seen << box->windowTitle() + QStringLiteral(": ") + box->text();
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-        closer.start(10);
+        const ModalCloser closer;
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("noSuchSlot")));
         help.click("lbl_url");
-        QCOMPARE(seen, QStringList{QStringLiteral("Tessaro: oops, unable to link you there")});
+        QCOMPARE(closer.opened, QStringList{QStringLiteral("Tessaro: oops, unable to link you there")});
         help.window.activateWindow();  // active again, still on the topic its buttons chose
         QVERIFY(QTest::qWaitForWindowActive(&help.window));
         QCOMPARE(help.text(), dir.shown("orvane.txt"));

@@ -1,0 +1,30 @@
+// Answers each modal window as soon as it shows, noting a message box as "title: text" and any other
+// window by its name, so that tests of code that opens them can run on unattended.
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QTimer>
+
+class ModalCloser {
+public:
+    ModalCloser()
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (modal == nullptr || !modal->isVisible()) {
+                return;
+            }
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            opened << (box ? box->windowTitle() + QStringLiteral(": ") + box->text() : modal->objectName());
+            box ? box->button(QMessageBox::Ok)->click() : modal->accept();
+        });
+        timer_.start(10);
+    }
+    QStringList opened;
+
+private:
+    QTimer timer_;
+};
