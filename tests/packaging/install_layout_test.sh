@@ -27,8 +27,16 @@ case "$link" in /*) fail "games/tessaro links to the absolute path $link" ;; esa
     fail "games/tessaro does not resolve to lib/games/tessaro/tessaro"
 [ -f "$program_dir/tessaro" ] && [ -x "$program_dir/tessaro" ] || fail "lib/games/tessaro/tessaro is not an executable file"
 
+# The audio device module the game loads from its own directory; the game itself never links Qt Multimedia.
+module=libtessaro_audio.so
+[ -f "$program_dir/$module" ] || fail "lib/games/tessaro/$module is missing"
+objdump -p "$program_dir/$module" 2>/dev/null | grep -q 'NEEDED.*libQt6Multimedia' ||
+    fail "lib/games/tessaro/$module does not link Qt Multimedia"
+! objdump -p "$program_dir/tessaro" 2>/dev/null | grep -q 'NEEDED.*libQt6Multimedia' ||
+    fail "lib/games/tessaro/tessaro links Qt Multimedia at start-up"
+
 # What the game reads from its own directory, installed unchanged next to it.
-expected=(games/tessaro lib/games/tessaro/tessaro)
+expected=(games/tessaro lib/games/tessaro/tessaro "lib/games/tessaro/$module")
 for file in SOUND/8MUSC28.WAV SOUND/APPLAUS.WAV SOUND/CHEERS.WAV SOUND/tessaro.ico \
             default.txt orvane.txt orvane.html; do
     expected+=("lib/games/tessaro/$file")
