@@ -6,7 +6,8 @@
 
 namespace tessaro {
 
-AudioOutput::AudioOutput() = default;
+// The library handle is a child, so that it moves to the audio thread with its owner.
+AudioOutput::AudioOutput() : module_(this) {}
 
 // Runs on the audio thread, which is where the backend must go. The module itself stays loaded: the
 // audio library's threads and exit-time clean-up must never find their code gone.
