@@ -1,16 +1,16 @@
-// The audio device side of SoundPlayer: lives on the player's audio thread and makes every audio call.
+// The audio side of SoundPlayer: lives on the player's audio thread and makes every audio call there,
+// through the audio device module, loaded from the program's directory when the first sound is asked for.
 #pragma once
 
+#include "audiobackend.h"
 #include "wavreader.h"
 
-#include <QBuffer>
 #include <QByteArray>
+#include <QLibrary>
 #include <QObject>
 
 #include <atomic>
 #include <memory>
-
-class QAudioSink;
 
 namespace tessaro {
 
@@ -34,17 +34,12 @@ signals:
     void fellSilent(quint64 generation);
 
 private:
-    bool start(const QByteArray& image, const WavSamples& wav);
-    void onStateChanged();
-    void finishWhenPlayed(quint64 generation, qint64 lastPlayedUs);
-    void finish(quint64 generation);
-    void release();
+    AudioBackend* backend();
 
     std::atomic<quint64> latest_{0};
-    QByteArray image_;  // our own reference to the bytes being played
-    QBuffer samples_;   // reads the sample range of image_
-    std::unique_ptr<QAudioSink> sink_;
-    quint64 generation_ = 0;  // the request sounding now; tells a late notice of an earlier one
+    QLibrary module_;
+    bool loaded_ = false;  // the module has been looked for, whether or not it was found
+    std::unique_ptr<AudioBackend> backend_;
 };
 
 }  // namespace tessaro

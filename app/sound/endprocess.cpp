@@ -12,7 +12,8 @@ namespace tessaro {
     // Qt's PulseAudio back end frees its PulseAudio context from a static destructor without holding
     // the main-loop lock, racing the PulseAudio thread: an ordinary exit then aborts or crashes inside
     // libpulse now and then (more often while a sink is alive). quick_exit never runs those destructors,
-    // so the race cannot happen. Nothing here waits for the player's audio thread, which a server that
+    // neither those of the libraries linked at start nor those of the audio module loaded later, so the
+    // race cannot happen. Nothing here waits for the player's audio thread, which a server that
     // never answers may hold: the stop is only asked for, and leaving the process ends the stream anyway.
     player.stop();
     std::cout.flush();

@@ -10,6 +10,15 @@ fail() {
 }
 installed() { cmp -s "$1" "$USR/$2" || fail "$2 differs from $1 or is missing"; }
 
+# The audio device module the game loads from its own directory; the game itself never links Qt Multimedia.
+program_dir=$USR/lib/games/tessaro
+module=libtessaro_audio.so
+[ -f "$program_dir/$module" ] || fail "lib/games/tessaro/$module is missing"
+objdump -p "$program_dir/$module" 2>/dev/null | grep -q 'NEEDED.*libQt6Multimedia' ||
+    fail "lib/games/tessaro/$module does not link Qt Multimedia"
+! objdump -p "$program_dir/tessaro" 2>/dev/null | grep -q 'NEEDED.*libQt6Multimedia' ||
+    fail "lib/games/tessaro/tessaro links Qt Multimedia at start-up"
+
 # What the game reads from its own directory, installed unchanged next to it.
 data=$SOURCE_DIR/data
 for file in "$data"/SOUND/* "$data"/*.txt "$data"/*.html; do
