@@ -81,12 +81,6 @@ start_on_board() {
     MENU_HEIGHT=$(( $(xwininfo -id "$BOARD" | awk '/Height:/ {print $2}') - 440 ))
 }
 
-new_game() {
-    click_at "$BOARD" 18 $((MENU_HEIGHT / 2))
-    sleep 0.3
-    click_at "$BOARD" 40 $((MENU_HEIGHT + 12))
-}
-
 end_game() {
     "$X11_CLOSE" "$BOARD"
     for _ in $(seq 300); do
