@@ -6,8 +6,6 @@
 #include <QImage>
 #include <QString>
 
-#include <utility>
-
 namespace tessaro::layouts {
 
 namespace {
@@ -26,20 +24,24 @@ QString HighResolutionPath(const QString& path)
 
 }  // namespace
 
-QPixmap LoadStoredPicture(QAnyStringView path, qreal devicePixelRatio)
+QImage LoadStoredImage(const QString& path, qreal devicePixelRatio)
 {
-    const QString plain = path.toString();
     if (devicePixelRatio > 1.0) {
-        const QString sharp = HighResolutionPath(plain);
+        const QString sharp = HighResolutionPath(path);
         if (QFileInfo::exists(sharp)) {
             QImage image(sharp);
             image.setDevicePixelRatio(kHighResolutionRatio);
-            return QPixmap::fromImage(std::move(image));
+            return image;
         }
     }
+    return QImage(path);
+}
+
+QPixmap LoadStoredPicture(QAnyStringView path, qreal devicePixelRatio)
+{
     // Through QImage rather than QPixmap(path): QPixmap's load cache would hand the same picture
     // to two controls that load the same file.
-    return QPixmap::fromImage(QImage(plain));
+    return QPixmap::fromImage(LoadStoredImage(path.toString(), devicePixelRatio));
 }
 
 QPixmap LoadStoredPicture(QAnyStringView path)

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QAnyStringView>
+#include <QImage>
 #include <QPixmap>
+#include <QString>
 
 namespace tessaro::layouts {
 
@@ -12,6 +14,9 @@ namespace tessaro::layouts {
 // ratio 2, so the picture keeps its logical size but is drawn sharp. A missing file gives a
 // null picture.
 QPixmap LoadStoredPicture(QAnyStringView path, qreal devicePixelRatio);
+
+// The same picture as an image, which unlike a pixmap may be made on any thread.
+QImage LoadStoredImage(const QString& path, qreal devicePixelRatio);
 
 // The same for the program's screens: the forms' generated set-up calls this for every stored
 // picture, so no picture needs replacing (and losing its identity) after a form is set up.

@@ -1,9 +1,12 @@
 // A picture control whose stored picture is decoded only when it is first needed.
 #pragma once
 
+#include <QImage>
 #include <QLabel>
 #include <QPixmap>
 #include <QString>
+
+#include <future>
 
 namespace tessaro::layouts {
 
@@ -12,16 +15,25 @@ namespace tessaro::layouts {
 // picture is decoded, at the resolution of the control's screen, when the control is first shown
 // or its picture first asked for, and it is then the control's own picture for good: every control
 // that shows it afterwards shares that one picture object.
+//
+// A picture that the first window shows is needed as soon as that window is set up; the design marks
+// it decodeInBackground, and it is then decoded on a thread of its own while the rest of the windows
+// are set up, instead of after them.
 class StoredPictureLabel : public QLabel {
     Q_OBJECT
     Q_PROPERTY(QString picturePath READ picturePath WRITE setPicturePath)
+    Q_PROPERTY(bool decodeInBackground READ decodeInBackground WRITE setDecodeInBackground)
 
 public:
     explicit StoredPictureLabel(QWidget* parent = nullptr);
+    ~StoredPictureLabel() override;
 
     QString picturePath() const { return picturePath_; }
     // Set by the design, before the picture is first needed.
-    void setPicturePath(const QString& path) { picturePath_ = path; }
+    void setPicturePath(const QString& path);
+
+    bool decodeInBackground() const { return decodeInBackground_; }
+    void setDecodeInBackground(bool inBackground);
 
     // The stored picture, decoded on the first call; the same picture object on every call.
     QPixmap picture();
@@ -30,7 +42,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void startBackgroundDecode();
+
     QString picturePath_;
+    bool decodeInBackground_ = false;
+    std::future<QImage> decoding_;
 };
 
 }  // namespace tessaro::layouts
