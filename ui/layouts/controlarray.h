@@ -2,9 +2,9 @@
 #pragma once
 
 #include <QObject>
-#include <QRegularExpression>
 #include <QString>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
@@ -26,20 +26,27 @@ public:
     // fault of the form: it throws std::invalid_argument rather than leave a member unreachable.
     ControlArray(const QObject& form, const QString& name)
     {
-        const QRegularExpression pattern(
-            QStringLiteral("^%1_([0-9]+)$").arg(QRegularExpression::escape(name)));
-        for (T* control : form.template findChildren<T*>(pattern)) {
-            const QString digits = pattern.match(control->objectName()).captured(1);
+        // A plain prefix test: a pattern would bring in the regular expression engine at start-up.
+        const QString prefix = name + u'_';
+        for (T* control : form.template findChildren<T*>()) {
+            const QString objectName = control->objectName();
+            if (!objectName.startsWith(prefix)) {
+                continue;
+            }
+            const QString digits = objectName.sliced(prefix.size());
+            if (digits.isEmpty() || !std::all_of(digits.begin(), digits.end(), IsDecimalDigit)) {
+                continue;
+            }
             bool ok = false;
             const int index = digits.toInt(&ok);
             if (!ok || index > std::numeric_limits<ControlIndex>::max()
                 || QString::number(index) != digits) {
                 throw std::invalid_argument("control array member with a bad index: "
-                                            + control->objectName().toStdString());
+                                            + objectName.toStdString());
             }
             if (!members_.emplace(static_cast<ControlIndex>(index), control).second) {
                 throw std::invalid_argument("control array index used twice: "
-                                            + control->objectName().toStdString());
+                                            + objectName.toStdString());
             }
         }
     }
@@ -64,6 +71,8 @@ public:
     auto end() const { return members_.end(); }
 
 private:
+    static bool IsDecimalDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
     std::map<ControlIndex, T*> members_;
 };
 
