@@ -1,5 +1,6 @@
 # A private PulseAudio server with one null sink "nullsink", reachable by every user at $PULSE_SOCKET,
-# and recordings of what the game plays into it. Source it after tests/app/x11.sh, which stops the server on exit.
+# and recordings of what the game plays into it. Needs fail and until_true (tests/app/x11.sh has them, which
+# also stops the server on exit).
 
 pulse_start() {
     PULSE_DIR=$(mktemp -d)
