@@ -60,5 +60,6 @@ play_to_results() {
     sleep 0.3
     shot "$name-results"
     check_sound "$name: result sound" "$expected"
-    close_results "$box"
+    click_at "$box" 172 189
+    window_gone "Game Over"
 }
