@@ -74,17 +74,13 @@ game_start() {
 }
 game_running() { kill -0 "$GAME_PID" 2>/dev/null; }
 
-# Waits up to 30 s for the game to end and leaves its exit status in GAME_STATUS.
-game_wait_exit() {
-    until_true 30 not game_running || fail "the game did not end"
-    GAME_STATUS=0
-    wait "$GAME_PID" || GAME_STATUS=$?
-    GAME_PID=""
-}
-
+# Waits up to 30 s for the game to end and fails unless its exit status is $1.
 game_expect_exit() {
-    game_wait_exit
-    [ "$GAME_STATUS" -eq "$1" ] || fail "exit status $GAME_STATUS, expected $1"
+    until_true 30 not game_running || fail "the game did not end"
+    local status=0
+    wait "$GAME_PID" || status=$?
+    GAME_PID=""
+    [ "$status" -eq "$1" ] || fail "exit status $status, expected $1"
 }
 
 # The ids of the visible windows titled exactly $1.
@@ -133,9 +129,4 @@ click_squares() {
             $((MENU_HEIGHT + 39 + 60 * ${CELLS[square]:1:1})) click 1)
     done
     xdotool "${commands[@]}"
-}
-
-close_results() {
-    click_at "$1" 172 189
-    window_gone "Game Over"
 }

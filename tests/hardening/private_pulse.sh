@@ -1,5 +1,6 @@
 # A private PulseAudio server with one null sink "nullsink", reachable by every user at $PULSE_SOCKET,
-# and recordings of what the game plays into it. Source it after tests/app/x11.sh, which stops the server on exit.
+# and recordings of what the game plays into it. Needs fail and until_true (tests/app/x11.sh has them, which
+# also stops the server on exit).
 
 pulse_start() {
     PULSE_DIR=$(mktemp -d)
@@ -59,5 +60,6 @@ play_to_results() {
     sleep 0.3
     shot "$name-results"
     check_sound "$name: result sound" "$expected"
-    close_results "$box"
+    click_at "$box" 172 189
+    window_gone "Game Over"
 }
