@@ -256,6 +256,8 @@ void frm_board1::showNewGame(const Arrangement& board)
     }
     ui_->centralwidget->setUpdatesEnabled(true);
     ui_->btn_view->show();
+    // The button's target picture is decoded while the player looks at the new board, not on the press.
+    ui_->img_overlay->setDecodeInBackground(true);
 }
 
 void frm_board1::showMoveCount(std::string_view caption)

@@ -18,7 +18,8 @@ namespace tessaro::layouts {
 //
 // A picture that the first window shows is needed as soon as that window is set up; the design marks
 // it decodeInBackground, and it is then decoded on a thread of its own while the rest of the windows
-// are set up, instead of after them.
+// are set up, instead of after them. A window sets it later for a picture that a control it has
+// just shown will soon ask for.
 class StoredPictureLabel : public QLabel {
     Q_OBJECT
     Q_PROPERTY(QString picturePath READ picturePath WRITE setPicturePath)
