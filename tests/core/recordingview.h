@@ -22,17 +22,9 @@ namespace testing {
 
 class RecordingView : public BoardView {
 public:
-    void showSquare(SquareIndex square, Knight knight) override
-    {
-        shown.set(square, knight);
-        ++updates;
-    }
+    void showSquare(SquareIndex square, Knight knight) override { shown.set(square, knight); }
     void showNewGame(const Arrangement& board) override { shown = board; }
-    void showMoveCount(std::string_view text) override
-    {
-        caption = text;
-        ++updates;
-    }
+    void showMoveCount(std::string_view text) override { caption = text; }
     void showResults() override
     {
         ++resultsShown;
@@ -43,7 +35,6 @@ public:
 
     Arrangement shown;
     std::string caption = "0";
-    int updates = 0;  // squares and captions shown
     int resultsShown = 0;
     std::function<void()> whileResultsOpen;
 };

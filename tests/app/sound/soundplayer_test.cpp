@@ -109,9 +109,7 @@ void SoundPlayerTest::playsOneSoundAtATime_data()
     QTest::addColumn<QByteArray>("nextData");
     const QByteArray none;
     QTest::newRow("mono 16-bit 22050 Hz") << "data" << Tone(440, 1.0) << 1.0 << "" << none;
-    QTest::newRow("stereo 16-bit 44100 Hz") << "data" << Tone(440, 0.8, 44100, 2, 16) << 0.8 << "" << none;
     QTest::newRow("mono 8-bit 8000 Hz") << "data" << Tone(440, 0.8, 8000, 1, 8) << 0.8 << "" << none;
-    QTest::newRow("stereo 8-bit 11025 Hz") << "data" << Tone(440, 0.6, 11025, 2, 8) << 0.6 << "" << none;
     QTest::newRow("stereo 16-bit 96000 Hz") << "data" << Tone(440, 0.5, 96000, 2, 16) << 0.5 << "" << none;
     QTest::newRow("music file, then a sound") << "file" << Tone(523.25, 2.0) << 2.0 << "data" << Tone(880, 0.6);
     QTest::newRow("a sound, then a sound") << "data" << Tone(440, 2.0) << 2.0 << "data" << Tone(880, 0.6);

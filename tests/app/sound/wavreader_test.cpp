@@ -59,6 +59,15 @@ TEST_P(WavReaderCase, findsTheFormatAndOnlySampleBytesReallyThere)
         EXPECT_EQ(std::tie(samples->format, samples->offset, samples->length),
                   std::tie(c.expected->format, c.expected->offset, c.expected->length));
     }
+    // Cut short anywhere, each in a buffer of its own again: only whole frames of bytes really there.
+    for (std::size_t size = 0; size < exact.size(); ++size) {
+        const Bytes prefix(exact.begin(), exact.begin() + static_cast<std::ptrdiff_t>(size));
+        if (const auto part = ReadWav(prefix)) {
+            const auto frame = static_cast<std::size_t>(part->format.channels * part->format.bitsPerSample / 8);
+            EXPECT_LE(part->offset + part->length, size) << size;
+            EXPECT_EQ(part->length % frame, 0u) << size;
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -98,18 +107,6 @@ INSTANTIATE_TEST_SUITE_P(
         // The format is found only past a chunk whose size runs beyond the end of the image.
         WavCase{"formatBehindAnOversizedChunk", RiffImage({{"data", Bytes(8), 0xFFFFFFFFu}, {"fmt ", kMono16}}), {}}),
     [](const ::testing::TestParamInfo<WavCase>& info) { return info.param.name; });
-
-TEST(WavReader, everyPrefixOfAnImageIsReadSafely)
-{
-    const Bytes image = RiffImage({{"LIST", Bytes(5)}, {"fmt ", kStereo16}, {"data", Bytes(64)}});
-    for (std::size_t size = 0; size <= image.size(); ++size) {
-        const Bytes prefix(image.begin(), image.begin() + static_cast<std::ptrdiff_t>(size));
-        if (const auto samples = ReadWav(prefix)) {
-            EXPECT_LE(samples->offset + samples->length, size) << size;
-            EXPECT_EQ(samples->length % 4, 0u) << size;
-        }
-    }
-}
 
 }  // namespace
 }  // namespace tessaro
