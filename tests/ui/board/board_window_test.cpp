@@ -82,7 +82,6 @@ private slots:
         QTest::addColumn<bool>("doubleClick");
         QTest::newRow("left press") << Qt::LeftButton << false;
         QTest::newRow("right press") << Qt::RightButton << false;
-        QTest::newRow("left double-click press") << Qt::LeftButton << true;
         QTest::newRow("middle double-click press") << Qt::MiddleButton << true;
     }
 
