@@ -89,7 +89,6 @@ private slots:
     {
         const ProgramDirectory dir;
         HelpWindow help(tessaro::kHelpTopicRules, dir);
-        QVERIFY(help.window.windowIcon().isNull());
         for (const char* button : {"", "btn_help_5", "btn_help_0", "btn_help_5"}) {
             if (*button != '\0') {
                 help.click(button);
