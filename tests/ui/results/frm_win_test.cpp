@@ -25,14 +25,9 @@ struct ProgramDirectory {
     ProgramDirectory()
     {
         QDir(dir.path()).mkdir(QStringLiteral("SOUND"));
-        write("APPLAUS.WAV", kApplause);
-        write("CHEERS.WAV", kCheers);
-    }
-    void write(const char* name, const QByteArray& bytes) const
-    {
-        QFile file(dir.filePath(QStringLiteral("SOUND/") + QLatin1String(name)));
-        if (file.open(QIODevice::WriteOnly)) {
-            file.write(bytes);
+        for (const auto& [name, bytes] : {std::pair{"APPLAUS.WAV", kApplause}, {"CHEERS.WAV", kCheers}}) {
+            QFile file(dir.filePath(QStringLiteral("SOUND/") + QLatin1String(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         }
     }
     QTemporaryDir dir;
