@@ -19,8 +19,7 @@ within() {
     echo "$3: $ms ms"
     [ "$ms" -lt "$1" ] || fail "$3 took $ms ms"
 }
-board_picture() { import -window "$BOARD" -crop 440x370+0+"$MENU_HEIGHT" +repage rgb:- | md5sum; }
-# Whether the board's picture compares with $before as asked (= or !=).
+# Whether the board's picture, but for its bottom row, compares with $before as asked (= or !=).
 picture_is() { [ "$(board_picture)" "$1" "$before" ]; }
 
 # A click beside the splash's picture area does nothing; a click on it shows the board at once,

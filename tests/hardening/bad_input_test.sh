@@ -1,18 +1,14 @@
 #!/usr/bin/env bash
 # Runs the built game against damaged copies of its program directory, one case a line, in Xvfb with real X input.
 # Each case checks what the player must see and hear, that nothing crashes or hangs, and that no file changed.
+# The intact case is the whole game end to end: the help, then two games, ranked Expert and Amateur, each heard.
 # ONLY_CASES="a b" runs just those cases.
 X11_TIME_LIMIT=540
-here=$(dirname "$0")
-source "$here/../app/x11.sh"
-source "$here/private_pulse.sh"
+source "$(dirname "$0")/../app/x11.sh"
 
 PROGRAM=$(dirname "$TESSARO")
 WAVS="SOUND/8MUSC28.WAV SOUND/APPLAUS.WAV SOUND/CHEERS.WAV"
 HELPS="default.txt orvane.txt"
-for file in $WAVS SOUND/tessaro.ico $HELPS; do
-    [ -s "$PROGRAM/$file" ] || fail "the built program directory lacks $file"
-done
 WORK=$(mktemp -d)
 chmod 755 "$WORK"
 trap 'x11_stop; pulse_stop; chmod -R u+w "$WORK"; rm -rf "$WORK"' EXIT
@@ -38,6 +34,19 @@ snapshot() {
 }
 
 step_results() { play_to_results "$name" "$results" "${LINE[@]}"; }
+
+# Once the game is over a click on a knight beside the empty square changes nothing.
+step_over() {
+    local before
+    sleep 0.5
+    before=$(board_picture)
+    click_squares 21
+    sleep 0.5
+    [ "$before" = "$(board_picture)" ] || fail "a click after the game was over changed the board"
+}
+
+# A second game, of 36 moves (three out-and-back pairs first): ranked Amateur, with the other result sound.
+step_amateur() { play_to_results "$name-amateur" "$results" 21 25 21 25 21 25 "${LINE[@]}"; }
 
 open_help() {
     key_to "$BOARD" alt+h
@@ -179,7 +188,7 @@ while read -r name steps expectations damage <&3; do
     run_case "$name" "$steps" "$expectations" "$damage"
 done 3<<'CASES'
 # name             steps         expectations and settings (as=nobody: run as a user permissions apply to)  damage
-intact             help,results  splash=audible,results=audible,rules=file,about=file  :
+intact             help,results,over,amateur  splash=audible,results=audible,rules=file,about=file  :
 music-missing      results       splash=silent,results=audible  rm SOUND/8MUSC28.WAV
 wav-missing        results       splash=silent,results=silent,new=SOUND/APPLAUS.WAV:SOUND/CHEERS.WAV  rm $WAVS
 wav-empty          results       splash=silent,results=silent  truncate -s 0 $WAVS

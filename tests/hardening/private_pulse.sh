@@ -1,6 +1,16 @@
 # A private PulseAudio server with one null sink "nullsink", reachable by every user at $PULSE_SOCKET,
-# and recordings of what the game plays into it. Needs fail and until_true (tests/app/x11.sh has them, which
-# also stops the server on exit).
+# and recordings of what the game plays into it. Needs fail (tests/app/x11.sh, which sources this file,
+# has it and also stops the server on exit; play_to_results needs the rest of x11.sh).
+
+# Runs a command every 0.1 s until it succeeds, for at most $1 seconds.
+until_true() {
+    local end=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -lt "$end" ] || return 1
+        sleep 0.1
+    done
+}
 
 pulse_start() {
     PULSE_DIR=$(mktemp -d)
@@ -51,9 +61,8 @@ check_sound() {
 # keeps a screenshot and the recording under the name $1.
 play_to_results() {
     local name=$1 expected=$2 box
-    shift 2
     new_game
-    click_squares "${@:1:$#-1}"
+    click_squares "${@:3:$#-3}"
     record_start "$SHOTS/$name.raw"
     click_squares "${@: -1}"
     box=$(window_named "Game Over")
