@@ -104,6 +104,25 @@ pass_splash() {
 # A digest of the board's picture but for its bottom row, so that the look of a pressed "Final Sequence" is left out.
 board_picture() { import -window "$BOARD" -crop 440x370+0+"$MENU_HEIGHT" +repage rgb:- | md5sum; }
 
+# The help window on the topic of the menu key $1 (r: rules, a: about); sets HELP.
+open_help() {
+    key_to "$BOARD" alt+h
+    key_to "$BOARD" "$1"
+    HELP=$(window_named "Tessaro - Help")
+}
+
+close_help() {
+    click_at "$HELP" 363 281
+    window_gone "Tessaro - Help"
+}
+
+# The inside of the help text box has one colour only when it shows no text.
+text_box_is() {
+    local colours
+    colours=$(import -window "$HELP" -crop 240x270+12+14 +repage -format %k info:- 2>/dev/null || echo 0)
+    if [ "$1" = empty ]; then [ "$colours" -eq 1 ]; else [ "$colours" -gt 1 ]; fi
+}
+
 new_game() {
     click_at "$BOARD" 18 $((MENU_HEIGHT / 2))
     sleep 0.3

@@ -48,24 +48,6 @@ step_over() {
 # A second game, of 36 moves (three out-and-back pairs first): ranked Amateur, with the other result sound.
 step_amateur() { play_to_results "$name-amateur" "$results" 21 25 21 25 21 25 "${LINE[@]}"; }
 
-open_help() {
-    key_to "$BOARD" alt+h
-    key_to "$BOARD" "$1"
-    HELP=$(window_named "Tessaro - Help")
-}
-
-close_help() {
-    click_at "$HELP" 363 281
-    window_gone "Tessaro - Help"
-}
-
-# The inside of the help text box has one colour only when it shows no text.
-text_box_is() {
-    local colours
-    colours=$(import -window "$HELP" -crop 240x270+12+14 +repage -format %k info:- 2>/dev/null || echo 0)
-    if [ "$1" = empty ]; then [ "$colours" -eq 1 ]; else [ "$colours" -gt 1 ]; fi
-}
-
 # Select all and copy in the text box give the help file $1 as it is, its CR LF line breaks as line breaks.
 copies_file() {
     click_at "$HELP" 100 100
