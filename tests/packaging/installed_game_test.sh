@@ -12,9 +12,6 @@ cd /
 # Without SOUND/tessaro.ico from the program's directory the game stops at once (tests/hardening), so
 # the splash shows that the game finds its files where the link leads, not in its working directory.
 game_start
-window_named "$SPLASH" >/dev/null
-sleep 0.5
-shot installed-splash
 pass_splash
 xprop -id "$BOARD" WM_CLASS | grep -q ", \"$wm_class\"\$" ||
     fail "the board's window class is not the desktop entry's StartupWMClass \"$wm_class\""
