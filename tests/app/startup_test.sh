@@ -4,8 +4,7 @@
 # the ways out, and the display check. Bad program directories are tests/hardening's cases.
 X11_TIME_LIMIT=200
 source "$(dirname "$0")/x11.sh"
-: "${STALLED_AUDIO_SERVER:?path of the stalled_audio_server helper}"
-: "${FRM_WIN_TEST:?path of the results window test}"
+: "${STALLED_AUDIO_SERVER:?path of the stalled_audio_server helper}" "${FRM_WIN_TEST:?path of the results window test}"
 x11_start
 socket=$(mktemp -u)
 trap 'x11_stop; rm -f "$socket"' EXIT

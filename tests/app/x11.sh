@@ -4,8 +4,7 @@
 # On expiry its whole process group is ended; on any exit, everything started here is stopped.
 
 set -euo pipefail
-: "${TESSARO:?path of the tessaro executable}"
-: "${X11_CLOSE:?path of the x11_close helper}"
+: "${TESSARO:?path of the tessaro executable}" "${X11_CLOSE:?path of the x11_close helper}"
 if [ -z "${X11_SESSION:-}" ] || [ "$X11_SESSION" != "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
     exec timeout -k 10 "${X11_TIME_LIMIT:-240}" dbus-run-session -- \
         bash -c 'export X11_SESSION=$DBUS_SESSION_BUS_ADDRESS; exec "$0" "$@"' "$(readlink -f "$0")" "$@"
