@@ -32,7 +32,6 @@ x11_start() {
     local number
     number=$(mktemp)
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$number" >/dev/null 2>&1 &
-    XVFB_PID=$!
     until_true 30 test -s "$number" || fail "could not start Xvfb"
     export DISPLAY=":$(tr -d '[:space:]' <"$number")"
     rm -f "$number"

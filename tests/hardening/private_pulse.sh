@@ -33,7 +33,6 @@ pulse_start() {
 pulse_stop() {
     [ -z "${PULSE_PID:-}" ] || { kill "$PULSE_PID" 2>/dev/null; wait "$PULSE_PID" 2>/dev/null; } || true
     [ -z "${PULSE_DIR:-}" ] || rm -rf "$PULSE_DIR"
-    PULSE_PID="" PULSE_DIR=""
 }
 
 # Records the sink's monitor into the file $1 until check_sound.
