@@ -4,8 +4,7 @@
 # the ways out, and the display check. Bad program directories are tests/hardening's cases.
 X11_TIME_LIMIT=200
 source "$(dirname "$0")/x11.sh"
-: "${STALLED_AUDIO_SERVER:?path of the stalled_audio_server helper}"
-: "${FRM_WIN_TEST:?path of the results window test}"
+: "${STALLED_AUDIO_SERVER:?path of the stalled_audio_server helper}" "${FRM_WIN_TEST:?path of the results window test}"
 x11_start
 socket=$(mktemp -u)
 trap 'x11_stop; rm -f "$socket"' EXIT
@@ -19,8 +18,7 @@ within() {
     echo "$3: $ms ms"
     [ "$ms" -lt "$1" ] || fail "$3 took $ms ms"
 }
-board_picture() { import -window "$BOARD" -crop 440x370+0+"$MENU_HEIGHT" +repage rgb:- | md5sum; }
-# Whether the board's picture compares with $before as asked (= or !=).
+# Whether the board's picture, but for its bottom row, compares with $before as asked (= or !=).
 picture_is() { [ "$(board_picture)" "$1" "$before" ]; }
 
 # A click beside the splash's picture area does nothing; a click on it shows the board at once,

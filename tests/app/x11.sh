@@ -4,8 +4,7 @@
 # On expiry its whole process group is ended; on any exit, everything started here is stopped.
 
 set -euo pipefail
-: "${TESSARO:?path of the tessaro executable}"
-: "${X11_CLOSE:?path of the x11_close helper}"
+: "${TESSARO:?path of the tessaro executable}" "${X11_CLOSE:?path of the x11_close helper}"
 if [ -z "${X11_SESSION:-}" ] || [ "$X11_SESSION" != "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
     exec timeout -k 10 "${X11_TIME_LIMIT:-240}" dbus-run-session -- \
         bash -c 'export X11_SESSION=$DBUS_SESSION_BUS_ADDRESS; exec "$0" "$@"' "$(readlink -f "$0")" "$@"
@@ -23,15 +22,8 @@ CELLS=(- 20 21 31 41 12 22 32 42 52 62 13 23 33 43 53 04 14 24 34 44 54 25 35 45
 LINE=($(sed -n '/kThirtyMoveLine{/,/}/{s/.*{//;s/}.*//;s/,/ /g;p}' "$(dirname "${BASH_SOURCE[0]}")/../../core/solver.h"))
 [ "${#LINE[@]}" -eq 30 ] || { echo "FAIL: no 30-move line in core/solver.h" >&2; exit 1; }
 
-# Runs a command every 0.1 s until it succeeds, for at most $1 seconds.
-until_true() {
-    local end=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        [ "$SECONDS" -lt "$end" ] || return 1
-        sleep 0.1
-    done
-}
+# until_true, and the private sound server with the games played to the results window while it records.
+source "$(dirname "${BASH_SOURCE[0]}")/../hardening/private_pulse.sh"
 not() { ! "$@"; }
 
 x11_start() {
@@ -40,7 +32,6 @@ x11_start() {
     local number
     number=$(mktemp)
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$number" >/dev/null 2>&1 &
-    XVFB_PID=$!
     until_true 30 test -s "$number" || fail "could not start Xvfb"
     export DISPLAY=":$(tr -d '[:space:]' <"$number")"
     rm -f "$number"
@@ -48,9 +39,7 @@ x11_start() {
 
 # Ends everything this script started in the background: the game, Xvfb, recorders, sound servers.
 x11_stop() {
-    local jobs
-    jobs=$(jobs -p)
-    [ -z "$jobs" ] || kill $jobs 2>/dev/null || true
+    kill $(jobs -p) 2>/dev/null || true
     wait 2>/dev/null || true
 }
 trap x11_stop EXIT
@@ -72,11 +61,10 @@ game_start() {
     env "$@" "$TESSARO" >/dev/null 2>"$GAME_LOG" &
     GAME_PID=$!
 }
-game_running() { kill -0 "$GAME_PID" 2>/dev/null; }
 
 # Waits up to 30 s for the game to end and fails unless its exit status is $1.
 game_expect_exit() {
-    until_true 30 not game_running || fail "the game did not end"
+    until_true 30 not kill -0 "$GAME_PID" 2>/dev/null || fail "the game did not end"
     local status=0
     wait "$GAME_PID" || status=$?
     GAME_PID=""
@@ -100,12 +88,7 @@ click_at() {
 }
 
 # Real key presses in a window, given the focus first (there is no window manager to give it).
-key_to() {
-    local window=$1
-    shift
-    xdotool windowfocus "$window" sleep 0.1 key "$@"
-    sleep 0.1
-}
+key_to() { xdotool windowfocus "$1" sleep 0.1 key "${@:2}" sleep 0.1; }
 
 # Clicks the splash's picture area and waits for the board alone; sets BOARD and MENU_HEIGHT.
 pass_splash() {
@@ -113,6 +96,29 @@ pass_splash() {
     BOARD=$(window_named Tessaro)
     window_gone "$SPLASH"
     MENU_HEIGHT=$(($(xwininfo -id "$BOARD" | awk '/Height:/ {print $2}') - 440))
+    [ "$MENU_HEIGHT" -gt 10 ] || fail "no menu bar above the board"
+}
+
+# A digest of the board's picture but for its bottom row, so that the look of a pressed "Final Sequence" is left out.
+board_picture() { import -window "$BOARD" -crop 440x370+0+"$MENU_HEIGHT" +repage rgb:- | md5sum; }
+
+# The help window on the topic of the menu key $1 (r: rules, a: about); sets HELP.
+open_help() {
+    key_to "$BOARD" alt+h
+    key_to "$BOARD" "$1"
+    HELP=$(window_named "Tessaro - Help")
+}
+
+close_help() {
+    click_at "$HELP" 363 281
+    window_gone "Tessaro - Help"
+}
+
+# The inside of the help text box has one colour only when it shows no text.
+text_box_is() {
+    local colours
+    colours=$(import -window "$HELP" -crop 240x270+12+14 +repage -format %k info:- 2>/dev/null || echo 0)
+    if [ "$1" = empty ]; then [ "$colours" -eq 1 ]; else [ "$colours" -gt 1 ]; fi
 }
 
 new_game() {

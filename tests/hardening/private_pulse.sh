@@ -1,6 +1,16 @@
 # A private PulseAudio server with one null sink "nullsink", reachable by every user at $PULSE_SOCKET,
-# and recordings of what the game plays into it. Needs fail and until_true (tests/app/x11.sh has them, which
-# also stops the server on exit).
+# and recordings of what the game plays into it. Needs fail (tests/app/x11.sh, which sources this file,
+# has it and also stops the server on exit; play_to_results needs the rest of x11.sh).
+
+# Runs a command every 0.1 s until it succeeds, for at most $1 seconds.
+until_true() {
+    local end=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -lt "$end" ] || return 1
+        sleep 0.1
+    done
+}
 
 pulse_start() {
     PULSE_DIR=$(mktemp -d)
@@ -23,7 +33,6 @@ pulse_start() {
 pulse_stop() {
     [ -z "${PULSE_PID:-}" ] || { kill "$PULSE_PID" 2>/dev/null; wait "$PULSE_PID" 2>/dev/null; } || true
     [ -z "${PULSE_DIR:-}" ] || rm -rf "$PULSE_DIR"
-    PULSE_PID="" PULSE_DIR=""
 }
 
 # Records the sink's monitor into the file $1 until check_sound.
@@ -39,11 +48,10 @@ heard_anything() { [ "$(LC_ALL=C tr -d '\000' <"$RECORDING" | head -c 1 | wc -c)
 # $1 (what should sound) is "audible" if some sound reaches the output within 20 s, "silent" if nothing
 # does in the next second; "any" takes either.
 check_sound() {
-    [ "$2" = audible ] && { until_true 20 heard_anything || true; }
-    [ "$2" = silent ] && sleep 1
+    [ "$2" != audible ] || until_true 20 heard_anything || fail "$1: no sound reached the output"
+    [ "$2" != silent ] || sleep 1
     kill -INT "$RECORDER" 2>/dev/null || true
     wait "$RECORDER" 2>/dev/null || true
-    [ "$2" != audible ] || heard_anything || fail "$1: no sound reached the output"
     [ "$2" != silent ] || not heard_anything || fail "$1: a sound was played"
 }
 
@@ -51,9 +59,8 @@ check_sound() {
 # keeps a screenshot and the recording under the name $1.
 play_to_results() {
     local name=$1 expected=$2 box
-    shift 2
     new_game
-    click_squares "${@:1:$#-1}"
+    click_squares "${@:3:$#-3}"
     record_start "$SHOTS/$name.raw"
     click_squares "${@: -1}"
     box=$(window_named "Game Over")

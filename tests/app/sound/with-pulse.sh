@@ -3,14 +3,6 @@
 # reached through PULSE_SERVER; the server ends with the command.
 set -euo pipefail
 fail() { echo "FAIL: $*" >&2; exit 1; }
-until_true() {
-    local end=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        [ "$SECONDS" -lt "$end" ] || return 1
-        sleep 0.1
-    done
-}
 source "$(dirname "$0")/../../hardening/private_pulse.sh"
 trap pulse_stop EXIT
 pulse_start

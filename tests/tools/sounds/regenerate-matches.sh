@@ -8,9 +8,7 @@ trap 'rm -rf "$work"' EXIT
 "$1" "$work"
 status=0
 for name in 8MUSC28.WAV APPLAUS.WAV CHEERS.WAV; do
-    if ! cmp "$work/$name" "$2/$name"; then
-        echo "$name differs from what tools/sounds makes: run tools/sounds/generate.sh" >&2
-        status=1
-    fi
+    cmp "$work/$name" "$2/$name" ||
+        { echo "$name differs from what tools/sounds makes: run tools/sounds/generate.sh" >&2; status=1; }
 done
 exit "$status"
