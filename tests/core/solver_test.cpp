@@ -29,6 +29,7 @@ TEST(Solver, StartNeedsExactlyThirtyMovesAndTheThirtyMoveLineIsOne)
     EXPECT_EQ(line->size(), 30u);
     EXPECT_EQ(Replay(*line), TargetArrangement());
     EXPECT_FALSE(SolveOptimal(StartArrangement(), TargetArrangement(), 29).has_value());
+    EXPECT_TRUE(SolveOptimal(StartArrangement(), TargetArrangement(), 30).has_value());
     EXPECT_EQ(Replay(kThirtyMoveLine), TargetArrangement());
     EXPECT_EQ(SolveOptimal(TargetArrangement(), TargetArrangement()), std::vector<SquareIndex>{});
     // No search on a broken board: a knight twice, two empty squares, nothing placed.

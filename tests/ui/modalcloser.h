@@ -18,7 +18,9 @@ public:
                 return;
             }
             auto* box = qobject_cast<QMessageBox*>(modal);
-            opened << (box ? box->windowTitle() + QStringLiteral(": ") + box->text() : modal->objectName());
+            // A message is shown as plain text: a file name in it must not be taken for markup.
+            const bool plain = box != nullptr && box->textFormat() == Qt::PlainText;
+            opened << (plain ? box->windowTitle() + QStringLiteral(": ") + box->text() : modal->objectName());
             box ? box->button(QMessageBox::Ok)->click() : modal->accept();
         });
         timer_.start(10);

@@ -14,6 +14,8 @@ using namespace tessaro;
 
 namespace {
 
+using Controls = QMap<QString, QRect>;
+
 std::unique_ptr<QWidget> LoadWindow(const QString& name, Module1& state, const QString& programDirectory)
 {
     if (name == QStringLiteral("frm_splash")) {
@@ -42,10 +44,15 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QSize>("client");
         QTest::addColumn<QList<QPoint>>("places");  // at 96, 120 and 144 dpi
-        QTest::newRow("splash") << "frm_splash" << QSize(425, 422) << QList{QPoint(485, 277), QPoint(405, 217), QPoint(351, 200)};
-        QTest::newRow("board") << "frm_board1" << QSize(440, 440) << QList{QPoint(477, 258), QPoint(397, 200), QPoint(344, 200)};
-        QTest::newRow("help") << "frm_help" << QSize(441, 300) << QList{QPoint(477, 338), QPoint(397, 278), QPoint(343, 238)};
-        QTest::newRow("results") << "frm_win" << QSize(329, 210) << QList{QPoint(533, 383), QPoint(453, 323), QPoint(399, 283)};
+        QTest::addColumn<Controls>("controls");     // where the load puts them; sizes it sets, when not 0 x 0
+        QTest::newRow("splash") << "frm_splash" << QSize(425, 422) << QList{QPoint(485, 277), QPoint(405, 217), QPoint(351, 200)}
+                                << Controls{{"Image1", {149, 280, 264, 128}}};
+        QTest::newRow("board") << "frm_board1" << QSize(440, 440) << QList{QPoint(477, 258), QPoint(397, 200), QPoint(344, 200)}
+                               << Controls{{"btn_view", {330, 391, 91, 31}}, {"lbl_moves", {402, 11, 0, 0}}};
+        QTest::newRow("help") << "frm_help" << QSize(441, 300) << QList{QPoint(477, 338), QPoint(397, 278), QPoint(343, 238)}
+                              << Controls{{"txt_help", {5, 8, 0, 0}}, {"img_logo", {295, 58, 140, 102}}, {"lbl_url", {315, 162, 0, 0}}};
+        QTest::newRow("results") << "frm_win" << QSize(329, 210) << QList{QPoint(533, 383), QPoint(453, 323), QPoint(399, 283)}
+                                 << Controls{{"btn_OK", {129, 176, 0, 0}}, {"lbl_rank", {90, 116, 0, 0}}, {"lbl_text", {8, 138, 0, 0}}};
     }
 
     void eachWindowHasItsClientSizeAndPlaceAtEveryScale()
@@ -53,6 +60,7 @@ private slots:
         QFETCH(QString, window);
         QFETCH(QSize, client);
         QFETCH(QList<QPoint>, places);
+        QFETCH(Controls, controls);
         const int dpi = qEnvironmentVariableIntValue("QT_FONT_DPI");
         QVERIFY(dpi == 96 || dpi == 120 || dpi == 144);
         QTemporaryDir programDir;
@@ -69,6 +77,11 @@ private slots:
         QCOMPARE((mainWindow ? mainWindow->centralWidget() : shown.get())->size(), client);
         QCOMPARE(shown->minimumSize(), shown->maximumSize());
         QCOMPARE(shown->pos(), places[(dpi - 96) / 24]);
+        for (const auto& [name, place] : controls.asKeyValueRange()) {
+            const QWidget* control = shown->findChild<QWidget*>(name);
+            QVERIFY2(control != nullptr && control->pos() == place.topLeft(), qPrintable(name));
+            QVERIFY2(place.size().isEmpty() || control->size() == place.size(), qPrintable(name));
+        }
         // The splash and the board check the display; at 120 dpi that is the one message.
         const bool checksDisplay = window == QStringLiteral("frm_splash") || window == QStringLiteral("frm_board1");
         QCOMPARE(messages.opened.size(), dpi == 120 && checksDisplay ? 1 : 0);
