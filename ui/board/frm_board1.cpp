@@ -31,22 +31,39 @@ std::unique_ptr<Ui::frm_board1> SetUpForm(QMainWindow* window)
     return ui;
 }
 
+QString IconPath(const QString& programDirectory)
+{
+    return platform::ProgramFilePath(programDirectory, QStringLiteral("SOUND/tessaro.ico"));
+}
+
 // Every size the icon file holds, each decoded once.
-QIcon LoadIcon(const QString& path)
+IconFile ReadIconFile(const QString& path)
 {
     QImageReader reader(path);
-    QIcon icon;
+    IconFile file;
     do {
         QImage image = reader.read();
         if (image.isNull()) {
             break;
         }
-        icon.addPixmap(QPixmap::fromImage(std::move(image)));
+        file.images.push_back(std::move(image));
     } while (reader.jumpToNextImage());
-    if (icon.isNull()) {
+    if (file.images.empty()) {
+        file.error = reader.errorString();
+    }
+    return file;
+}
+
+QIcon IconFrom(const IconFile& file, const QString& path)
+{
+    if (file.images.empty()) {
         throw IconLoadError(QStringLiteral("Tessaro cannot start: the icon file \"%1\" could not be loaded (%2).")
-                                .arg(QFileInfo(path).absoluteFilePath(), reader.errorString())
+                                .arg(QFileInfo(path).absoluteFilePath(), file.error)
                                 .toStdString());
+    }
+    QIcon icon;
+    for (const QImage& image : file.images) {
+        icon.addPixmap(QPixmap::fromImage(image));
     }
     return icon;
 }
@@ -67,6 +84,7 @@ frm_board1::frm_board1(Module1& state, const QString& programDirectory, QWidget*
     : QMainWindow(parent),
       state_(state),
       programDirectory_(programDirectory),
+      iconFile_(std::async(std::launch::async, ReadIconFile, IconPath(programDirectory))),
       ui_(SetUpForm(this)),
       img_bird_(*this, QStringLiteral("img_bird")),
       img_source_(*this, QStringLiteral("img_source")),
@@ -129,7 +147,7 @@ void frm_board1::Form_Load()
     dragCursor_ = layouts::DragCursorOf(*ui_->lbl_splash);
 
     setWindowIcon(QIcon());
-    setWindowIcon(LoadIcon(platform::ProgramFilePath(programDirectory_, QStringLiteral("SOUND/tessaro.ico"))));
+    setWindowIcon(IconFrom(iconFile_.get(), IconPath(programDirectory_)));
 
     connect(ui_->mnu_puz1, &QAction::triggered, this, &frm_board1::mnu_puz1_Click);
     connect(ui_->mnu_exit, &QAction::triggered, this, &frm_board1::mnu_exit_Click);
