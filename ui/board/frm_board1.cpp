@@ -31,39 +31,22 @@ std::unique_ptr<Ui::frm_board1> SetUpForm(QMainWindow* window)
     return ui;
 }
 
-QString IconPath(const QString& programDirectory)
-{
-    return platform::ProgramFilePath(programDirectory, QStringLiteral("SOUND/tessaro.ico"));
-}
-
 // Every size the icon file holds, each decoded once.
-IconFile ReadIconFile(const QString& path)
+QIcon LoadIcon(const QString& path)
 {
     QImageReader reader(path);
-    IconFile file;
+    QIcon icon;
     do {
         QImage image = reader.read();
         if (image.isNull()) {
             break;
         }
-        file.images.push_back(std::move(image));
+        icon.addPixmap(QPixmap::fromImage(std::move(image)));
     } while (reader.jumpToNextImage());
-    if (file.images.empty()) {
-        file.error = reader.errorString();
-    }
-    return file;
-}
-
-QIcon IconFrom(const IconFile& file, const QString& path)
-{
-    if (file.images.empty()) {
+    if (icon.isNull()) {
         throw IconLoadError(QStringLiteral("Tessaro cannot start: the icon file \"%1\" could not be loaded (%2).")
-                                .arg(QFileInfo(path).absoluteFilePath(), file.error)
+                                .arg(QFileInfo(path).absoluteFilePath(), reader.errorString())
                                 .toStdString());
-    }
-    QIcon icon;
-    for (const QImage& image : file.images) {
-        icon.addPixmap(QPixmap::fromImage(image));
     }
     return icon;
 }
@@ -84,7 +67,6 @@ frm_board1::frm_board1(Module1& state, const QString& programDirectory, QWidget*
     : QMainWindow(parent),
       state_(state),
       programDirectory_(programDirectory),
-      iconFile_(std::async(std::launch::async, ReadIconFile, IconPath(programDirectory))),
       ui_(SetUpForm(this)),
       img_bird_(*this, QStringLiteral("img_bird")),
       img_source_(*this, QStringLiteral("img_source")),
@@ -147,7 +129,7 @@ void frm_board1::Form_Load()
     dragCursor_ = layouts::DragCursorOf(*ui_->lbl_splash);
 
     setWindowIcon(QIcon());
-    setWindowIcon(IconFrom(iconFile_.get(), IconPath(programDirectory_)));
+    setWindowIcon(LoadIcon(platform::ProgramFilePath(programDirectory_, QStringLiteral("SOUND/tessaro.ico"))));
 
     connect(ui_->mnu_puz1, &QAction::triggered, this, &frm_board1::mnu_puz1_Click);
     connect(ui_->mnu_exit, &QAction::triggered, this, &frm_board1::mnu_exit_Click);

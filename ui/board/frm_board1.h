@@ -7,15 +7,12 @@
 #include "puzzle.h"
 
 #include <QCursor>
-#include <QImage>
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
 
-#include <future>
 #include <memory>
 #include <stdexcept>
-#include <vector>
 
 class QLabel;
 
@@ -35,12 +32,6 @@ class SquareGesture;
 class IconLoadError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
-};
-
-// What the window's icon file gave: each size it holds, or the reader's reason for none.
-struct IconFile {
-    std::vector<QImage> images;
-    QString error;
 };
 
 class frm_board1 : public QMainWindow, private BoardView {
@@ -80,8 +71,6 @@ private:
 
     Module1& state_;
     QString programDirectory_;
-    // The icon file's images, read on a thread of their own while the form is set up.
-    std::future<IconFile> iconFile_;
     std::unique_ptr<Ui::frm_board1> ui_;
     layouts::ControlArray<QLabel> img_bird_;
     layouts::ControlArray<layouts::StoredPictureLabel> img_source_;
