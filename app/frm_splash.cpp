@@ -29,6 +29,7 @@ frm_splash::frm_splash(Module1& state, const QString& programDirectory, PlayFile
       playFile_(std::move(playFile)),
       ui_(std::make_unique<Ui::frm_splash>())
 {
+    layouts::PrepareWindow(*this, QFont::Normal, QPalette::Base);
     ui_->setupUi(this);
     Form_Load();
 }

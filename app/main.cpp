@@ -16,7 +16,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Tessaro"));
     QApplication::setApplicationVersion(QStringLiteral(TESSARO_VERSION_TEXT));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Tessaro"));
-    tessaro::layouts::InstallLegacyFontSubstitutes();
+    tessaro::layouts::InstallLegacyFont();
 
     tessaro::Module1 state;
     int status = 0;

@@ -12,6 +12,9 @@ void ShowMessage(QWidget* parent, const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tessaro"), text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
+    if (parent != nullptr) {
+        box.setFont(parent->window()->font());  // a window of its own, which inherits no font
+    }
     box.exec();
 }
 

@@ -27,6 +27,7 @@ namespace {
 std::unique_ptr<Ui::frm_board1> SetUpForm(QMainWindow* window)
 {
     auto ui = std::make_unique<Ui::frm_board1>();
+    layouts::PrepareWindow(*window, QFont::Normal, QPalette::Base);
     ui->setupUi(window);
     return ui;
 }

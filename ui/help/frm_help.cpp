@@ -25,6 +25,7 @@ constexpr layouts::ControlIndex kAboutButton = 5;
 std::unique_ptr<Ui::frm_help> SetUpForm(QDialog& window)
 {
     auto ui = std::make_unique<Ui::frm_help>();
+    layouts::PrepareWindow(window, QFont::Normal, QPalette::Window);
     ui->setupUi(&window);
     return ui;
 }

@@ -1,5 +1,5 @@
 // The four windows' stored designs (Ui::frm_splash, Ui::frm_board1, Ui::frm_help, Ui::frm_win) and
-// what they need to show as designed: the stand-in for their font and the drag pointer they hold.
+// what they need to show as designed: their font and its stand-in, and the drag pointer they hold.
 #pragma once
 
 // Include this rather than a ui_frm_*.h: the generated headers are made by this library, and a
@@ -10,9 +10,12 @@
 #include "ui_frm_win.h"
 
 #include <QCursor>
+#include <QFont>
+#include <QPalette>
 #include <QPoint>
 
 class QLabel;
+class QWidget;
 
 namespace tessaro::layouts {
 
@@ -22,9 +25,16 @@ namespace tessaro::layouts {
 inline constexpr char kLegacyFontFamily[] = "MS Sans Serif";
 inline constexpr char kLegacyFontSubstitute[] = "DejaVu Sans";
 
-// Makes kLegacyFontFamily resolve to kLegacyFontSubstitute. Call once at program start, before
-// any form is set up; calling it again changes nothing.
-void InstallLegacyFontSubstitutes();
+// Makes kLegacyFontFamily resolve to kLegacyFontSubstitute, and gives every menu the designs' font:
+// a menu is a window of its own, which inherits no font. Call once at program start, before any
+// form is set up; calling it again changes nothing.
+void InstallLegacyFont();
+
+// Gives a window the designs' font, kLegacyFontFamily at 8.25 pt in `weight`, and its background
+// colour. Call before the window's form is set up, so that every control inherits the font as it
+// is made. (A style sheet on the window would say the same, but Qt would then style every one of
+// its controls by rule, a twentieth of all the work done before the first window shows.)
+void PrepareWindow(QWidget& window, QFont::Weight weight, QPalette::ColorRole background);
 
 // The point of the drag pointer's picture that marks where it points, in logical pixels.
 inline constexpr QPoint kDragHotSpot{12, 9};

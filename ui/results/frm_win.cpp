@@ -32,6 +32,7 @@ frm_win::frm_win(Module1& state, const QString& programDirectory, PlaySoundFunct
                  QWidget* parent)
     : QDialog(parent), state_(state), playSound_(std::move(playSound)), ui_(std::make_unique<Ui::frm_win>())
 {
+    layouts::PrepareWindow(*this, QFont::Bold, QPalette::Window);
     ui_->setupUi(this);
     connect(ui_->btn_OK, &QPushButton::clicked, this, &frm_win::btn_OK_Click);
     Form_Load(programDirectory);

@@ -1,4 +1,4 @@
-// The platform layer as a player meets it: each window's size and place, and the display check.
+// The platform layer as a player meets it: each window's size, place and font, and the display check.
 #include <QMainWindow>
 #include <QTemporaryDir>
 #include <QTest>
@@ -8,6 +8,7 @@
 #include "frm_help.h"
 #include "frm_splash.h"
 #include "frm_win.h"
+#include "forms.h"
 #include "modalcloser.h"
 
 using namespace tessaro;
@@ -36,6 +37,8 @@ class PlatformTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { layouts::InstallLegacyFont(); }
+
     // The screen at (300, 200) is 800 x 600 pixels at 96 dpi, 640 x 480 at 120 and 533 x 400 at 144.
     // A window is placed as if it had the classic frame: 3 pixels each side, a 19-pixel caption and
     // for the board and help windows a 19-pixel menu bar; one taller than the screen sits at its top.
@@ -81,6 +84,13 @@ private slots:
             const QWidget* control = shown->findChild<QWidget*>(name);
             QVERIFY2(control != nullptr && control->pos() == place.topLeft(), qPrintable(name));
             QVERIFY2(place.size().isEmpty() || control->size() == place.size(), qPrintable(name));
+        }
+        // Every control and menu without a style sheet of its own shows the design's font; the results in bold.
+        for (const QWidget* control : shown->findChildren<QWidget*>()) {
+            const QFont font = control->font();
+            const bool designed = font.family() == QString::fromLatin1(layouts::kLegacyFontFamily) && font.pointSizeF() == 8.25 &&
+                                  font.bold() == (window == QStringLiteral("frm_win"));
+            QVERIFY2(designed || !control->styleSheet().isEmpty(), qPrintable(control->objectName()));
         }
         // The splash and the board check the display; at 120 dpi that is the one message.
         const bool checksDisplay = window == QStringLiteral("frm_splash") || window == QStringLiteral("frm_board1");

@@ -81,7 +81,7 @@ class FrmHelpTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { tessaro::layouts::InstallLegacyFontSubstitutes(); }
+    void initTestCase() { tessaro::layouts::InstallLegacyFont(); }
 
     // The about topic shows first in the file cases below. The link's failure must leave the topic the
     // buttons chose, not the window's first.

@@ -107,7 +107,7 @@ private slots:
 
     void designFontResolvesToItsStandIn()
     {
-        InstallLegacyFontSubstitutes();
+        InstallLegacyFont();
         // Checked in Qt's table too (which keeps names in lower case): where the stand-in is also the
         // system's fallback font, the resolved font alone would pass.
         QCOMPARE(QFont::substitute(QString::fromLatin1(kLegacyFontFamily)), QString::fromLatin1(kLegacyFontSubstitute).toLower());

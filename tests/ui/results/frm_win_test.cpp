@@ -53,7 +53,7 @@ class FrmWinTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { tessaro::layouts::InstallLegacyFontSubstitutes(); }
+    void initTestCase() { tessaro::layouts::InstallLegacyFont(); }
 
     void showsRankMessageAndSoundOfTheLevel_data()
     {
