@@ -18,8 +18,11 @@ public:
                 return;
             }
             auto* box = qobject_cast<QMessageBox*>(modal);
-            // A message is shown as plain text: a file name in it must not be taken for markup.
-            const bool plain = box != nullptr && box->textFormat() == Qt::PlainText;
+            // A message is shown as plain text (a file name in it must not be taken for markup), in the font
+            // of the window it speaks for.
+            const QWidget* owner = box != nullptr ? box->parentWidget() : nullptr;
+            const bool plain = box != nullptr && box->textFormat() == Qt::PlainText &&
+                               (owner == nullptr || box->font() == owner->window()->font());
             opened << (plain ? box->windowTitle() + QStringLiteral(": ") + box->text() : modal->objectName());
             box ? box->button(QMessageBox::Ok)->click() : modal->accept();
         });

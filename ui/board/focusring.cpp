@@ -10,7 +10,6 @@ FocusRing::FocusRing(QWidget* parent) : QWidget(parent)
 {
     setObjectName("focusRing");
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAttribute(Qt::WA_NoSystemBackground);
     hide();
 }
 

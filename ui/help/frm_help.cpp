@@ -60,7 +60,7 @@ void frm_help::Form_Load()
     // Sized as if it had a menu bar although it has none: the layout below uses that room.
     platform::PlaceWindow(*this, {0, 0, 440, 280}, true);
 
-    ui_->txt_help->setReadOnly(true);
+    // Read-only: without Qt::TextEditable the text can be selected and copied, never changed.
     ui_->txt_help->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
     ui_->lbl_splash->setGeometry(1, 1, 0, 0);

@@ -1,9 +1,8 @@
-// The stored designs set up whole: every picture there and sharp, control arrays strict about names, the font found.
+// The stored designs set up whole: every picture there and sharp, control arrays strict about names.
 #include "controlarray.h"
 #include "forms.h"
 #include "storedpicturelabel.h"
 
-#include <QFontInfo>
 #include <QGuiApplication>
 #include <QTest>
 
@@ -103,16 +102,6 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, ControlArray<QLabel>(form, QStringLiteral("img_bird"))[5]);
         (new QLabel(&form))->setObjectName(second);
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, ControlArray<QLabel>(form, QStringLiteral("img_bird")));
-    }
-
-    void designFontResolvesToItsStandIn()
-    {
-        InstallLegacyFont();
-        // Checked in Qt's table too (which keeps names in lower case): where the stand-in is also the
-        // system's fallback font, the resolved font alone would pass.
-        QCOMPARE(QFont::substitute(QString::fromLatin1(kLegacyFontFamily)), QString::fromLatin1(kLegacyFontSubstitute).toLower());
-        const QFontInfo resolved{QFont(QString::fromLatin1(kLegacyFontFamily))};
-        QCOMPARE(resolved.family(), QString::fromLatin1(kLegacyFontSubstitute));
     }
 };
 
