@@ -164,7 +164,6 @@ intact             help,results,over,amateur  splash=audible,results=audible,rul
 music-missing      results       splash=silent,results=audible  rm SOUND/8MUSC28.WAV
 wav-missing        results       splash=silent,results=silent,new=SOUND/APPLAUS.WAV:SOUND/CHEERS.WAV  rm $WAVS
 wav-empty          results       splash=silent,results=silent  truncate -s 0 $WAVS
-wav-short-header   results       splash=silent,results=silent  truncate -s 22 $WAVS
 wav-directory      results       splash=silent,results=silent  rm $WAVS && mkdir $WAVS
 wav-unreadable     results       splash=silent,results=silent,as=nobody  chmod 000 $WAVS
 icon-missing       fatal         -                             rm SOUND/tessaro.ico
