@@ -1,8 +1,11 @@
 // The platform layer as a player meets it: each window's size, place and font, and the display check.
+#include <QAccessible>
 #include <QMainWindow>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "accessibletree.h"
 #include "displaycheck.h"
 #include "frm_board1.h"
 #include "frm_help.h"
@@ -109,6 +112,26 @@ private slots:
                                               {125, true}, {126, false}, {144, false}}) {
             QVERIFY2(platform::IsLargeFontsSetting(dpi) == largeFonts, qPrintable(QString::number(dpi)));
         }
+    }
+
+    // A screen reader meets the shown, non-decorative controls top to bottom, then left to right, and
+    // controls at one place in the form's order.
+    void controlsAreListedByPlaceAndTiesInTheFormsOrder()
+    {
+        QWidget form;
+        platform::ListInReadingOrder(form);
+        for (const auto& [name, place] : {std::pair{"first", QPoint(9, 9)}, {"second", QPoint(9, 9)}, {"top", QPoint(50, 0)},
+                                          {"hidden", QPoint(0, 0)}, {"decorative", QPoint(0, 0)}}) {
+            (new QPushButton(QString::fromLatin1(name), &form))->move(place);
+        }
+        form.findChildren<QPushButton*>().at(3)->hide();
+        platform::MarkDecorative(*form.findChildren<QPushButton*>().at(4));
+        QAccessibleInterface* listed = QAccessible::queryAccessibleInterface(&form);
+        QStringList read;
+        for (int i = 0; i < listed->childCount(); ++i) {
+            read << listed->child(i)->text(QAccessible::Name);
+        }
+        QCOMPARE(read, (QStringList{"top", "first", "second"}));
     }
 };
 

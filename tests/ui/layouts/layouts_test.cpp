@@ -98,6 +98,7 @@ private slots:
         QFETCH(QString, second);
         QWidget form;
         (new QLabel(&form))->setObjectName(QStringLiteral("img_bird_4"));
+        (new QLabel(&form))->setObjectName(QStringLiteral("img_bird_4x"));  // the prefix alone makes no member
         // A member the form lacks is an error, never a null control.
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, ControlArray<QLabel>(form, QStringLiteral("img_bird"))[5]);
         (new QLabel(&form))->setObjectName(second);
