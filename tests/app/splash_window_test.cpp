@@ -45,6 +45,7 @@ private slots:
     {
         QTest::addColumn<Qt::Key>("key");
         QTest::newRow("Return") << Qt::Key_Return;
+        QTest::newRow("Enter") << Qt::Key_Enter;
         QTest::newRow("Space") << Qt::Key_Space;
     }
 
