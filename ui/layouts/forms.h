@@ -32,8 +32,9 @@ void InstallLegacyFont();
 
 // Gives a window the designs' font, kLegacyFontFamily at 8.25 pt in `weight`, and its background
 // colour. Call before the window's form is set up, so that every control inherits the font as it
-// is made. (A style sheet on the window would say the same, but Qt would then style every one of
-// its controls by rule, a twentieth of all the work done before the first window shows.)
+// is made. (A style sheet on the window would say the same, but Qt would then style each of its
+// controls by rule as it is made: for the board, set up before the first window shows, that cost
+// more than the font itself.)
 void PrepareWindow(QWidget& window, QFont::Weight weight, QPalette::ColorRole background);
 
 // The point of the drag pointer's picture that marks where it points, in logical pixels.
