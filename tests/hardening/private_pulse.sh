@@ -64,6 +64,7 @@ play_to_results() {
     record_start "$SHOTS/$name.raw"
     click_squares "${@: -1}"
     box=$(window_named "Game Over")
+    xprop -id "$box" _NET_WM_ICON | grep -Eq 'not found|no such atom' || fail "$name: the results window carries an icon"
     sleep 0.3
     shot "$name-results"
     check_sound "$name: result sound" "$expected"
