@@ -29,7 +29,7 @@ struct PixelPosition {
 
 constexpr bool IsSquare(int index) { return index >= 1 && index <= kSquareCount; }
 
-// The grid cell of square 1..25.
+// The grid cell of square 1..25; {-1, -1} for anything else.
 Cell CellOf(SquareIndex square);
 
 // The square in a grid cell, or kNoSquare for a cell outside the board.

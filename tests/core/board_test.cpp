@@ -25,7 +25,7 @@ TEST(Board, SquaresLieOnTheirPixelsAndOtherCellsHoldNone)
     EXPECT_EQ(cellsWithSquares, kSquareCount);
 }
 
-TEST(MoveTable, IsSymmetricIrreflexiveHalfTurnInvariantWith52PairsAndEmptyOffTheBoard)
+TEST(MoveTable, IsSymmetricIrreflexiveHalfTurnInvariantWith52PairsAndNothingOffTheBoard)
 {
     int pairs = 0;
     for (SquareIndex e = 1; e <= kSquareCount; ++e) {
@@ -41,6 +41,7 @@ TEST(MoveTable, IsSymmetricIrreflexiveHalfTurnInvariantWith52PairsAndEmptyOffThe
     EXPECT_EQ(std::vector<SquareIndex>(Sources(25).begin(), Sources(25).end()), (std::vector<SquareIndex>{19, 21, 22}));
     for (SquareIndex bad : {SquareIndex{0}, SquareIndex{-1}, SquareIndex{26}, SquareIndex{32767}}) {
         EXPECT_TRUE(Sources(bad).empty()) << bad;
+        EXPECT_EQ(CellOf(bad), (Cell{-1, -1})) << bad;
     }
 }
 
