@@ -1,17 +1,15 @@
 // The splash window.
 #include "frm_splash.h"
 
-#include "accessibleaction.h"
-#include "accessibletree.h"
-#include "controlclick.h"
+#include "accessibility.h"
 #include "desktopservices.h"
-#include "displaycheck.h"
 #include "forms.h"
 #include "frm_board1.h"
+#include "inputgate.h"
+#include "picturebutton.h"
 #include "windowplacement.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QShowEvent>
 #include <QWindow>
 
@@ -42,16 +40,11 @@ void frm_splash::Form_Load()
     ui_->lbl_splash->setGeometry(1, 1, 0, 0);
     ui_->Image1->setGeometry(149, 280, 264, 128);
     ui_->Image1->setCursor(layouts::DragCursorOf(*ui_->lbl_splash));
-    connect(new platform::ControlClick(*ui_->Image1), &platform::ControlClick::clicked, this,
-            &frm_splash::Image1_DragDrop);
-    // Without a mouse: the picture area has the keyboard focus and a press for screen readers.
+    platform::ConnectInput(ui_->Image1, &QAbstractButton::clicked, this, [this] { Image1_DragDrop(); });
+    // Without a mouse: the picture area has the keyboard focus (Enter or Space), and a screen reader its name.
     ui_->Image1->setAccessibleName(QStringLiteral("Click here to play"));
     ui_->Image1->setAccessibleDescription(QStringLiteral("Goes on to the game board"));
-    ui_->Image1->setFocusPolicy(Qt::TabFocus);
     ui_->Image1->setFocus();
-    ui_->Image1->installEventFilter(this);
-    connect(new platform::AccessibleAction(*ui_->Image1, QAccessible::Button), &platform::AccessibleAction::pressed,
-            this, &frm_splash::Image1_DragDrop);
     platform::ListInReadingOrder(*this);
     platform::MarkDecorative(*ui_->img_background);
     setWindowIcon(QIcon());
@@ -74,13 +67,6 @@ void frm_splash::showEvent(QShowEvent* event)
 
 bool frm_splash::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == ui_->Image1 && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
-            Image1_DragDrop();
-            return true;
-        }
-    }
     // The start-up window becomes active once it is first on the screen. Qt's activation notices are
     // no signal for that: one comes with every change of focus, and without a window manager perhaps
     // none at all. The music waits until the window is drawn, so no audio server can hold it back.

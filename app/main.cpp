@@ -1,5 +1,5 @@
 // Tessaro: the program starts with its splash window and ends when its last window closes.
-#include "endprocess.h"
+#include "soundplayer.h"
 #include "frm_board1.h"
 #include "desktopservices.h"
 #include "forms.h"

@@ -1,7 +1,7 @@
 // The one program-wide state object: the game's variables and the shared sound data, for the whole run.
 #pragma once
 
-#include "gamestate.h"
+#include "puzzle.h"
 #include "soundplayer.h"
 
 #include <QByteArray>

@@ -1,7 +1,7 @@
 // An optimal solver: the fewest moves between two arrangements, found by IDA*.
 #pragma once
 
-#include "arrangement.h"
+#include "board.h"
 
 #include <array>
 #include <optional>

@@ -1,6 +1,8 @@
 // The desktop's message box, URL handler and program directory.
 #include "desktopservices.h"
 
+#include "inputgate.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
@@ -15,6 +17,7 @@ void ShowMessage(QWidget* parent, const QString& text)
     if (parent != nullptr) {
         box.setFont(parent->window()->font());  // a window of its own, which inherits no font
     }
+    IgnoreKeysHeldBeforeOpening(box);
     box.exec();
 }
 

@@ -1,11 +1,15 @@
-// Window sizing and centring in pixels.
+// Window sizing and centring in pixels, and the large-fonts display check.
 #include "windowplacement.h"
+
+#include "desktopservices.h"
 
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QString>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace tessaro::platform {
@@ -60,6 +64,28 @@ void PlaceWindow(QWidget& window, ClientRect client, bool menuFlag)
     const int outerHeight = height + 2 * kDialogFramePixels + kCaptionPixels + (menuFlag ? kMenuBarPixels : 0);
     const QRect area = screen->availableGeometry();
     window.move(area.x() + CentredOffset(area.width(), outerWidth), area.y() + CentredOffset(area.height(), outerHeight));
+}
+
+bool IsLargeFontsSetting(int dpiX)
+{
+    // remainder() rounds its quotient halves to even whatever the floating-point rounding mode.
+    const double twipsPerPixel = 1440.0 / dpiX;
+    return twipsPerPixel - std::remainder(twipsPerPixel, 1.0) == 12.0;
+}
+
+bool DisplayCheck(QWidget* window)
+{
+    // Qt keeps logical dots per inch at 96 and turns the desktop's scale into a device pixel
+    // ratio: their product is 120 for a 125 % desktop, 144 for 150 %, as the classic settings were.
+    const auto dpiX = static_cast<int>(std::lround(window->logicalDpiX() * window->devicePixelRatioF()));
+    if (!IsLargeFontsSetting(dpiX)) {
+        return true;
+    }
+    ShowMessage(window, QStringLiteral(
+        "Your video display is set to LARGE FONTS. This application requires a setting of Small Fonts. "
+        "Right click on your desktop, select PROPERTIES,then SETTINGS. Change Fonts from Large to Small, "
+        "then click on the APPLY button."));
+    return false;
 }
 
 }  // namespace tessaro::platform

@@ -1,4 +1,5 @@
-// Sizing a window from its client rectangle and centring it on the screen.
+// What the windows ask of the screen: their size from a client rectangle, a place in the centre, and
+// the start-up check that refuses a desktop set to large fonts.
 #pragma once
 
 class QWidget;
@@ -19,5 +20,12 @@ struct ClientRect {
 // menu bar (a QMainWindow's, drawn inside the window) gets its own height above the client area,
 // and without one the menu bar's room is left to the client area. Call it once the menu bar is built.
 void PlaceWindow(QWidget& window, ClientRect client, bool menuFlag);
+
+// Large fonts: 1440 / horizontal dots per inch, rounded halves to even, is 12 (116 to 125 dpi).
+bool IsLargeFontsSetting(int dpiX);
+
+// Passes silently unless the window's screen is at the large-fonts setting; then shows the
+// large-fonts message, waits until it is closed and returns false.
+bool DisplayCheck(QWidget* window);
 
 }  // namespace tessaro::platform

@@ -43,7 +43,8 @@ AudioBackend* AudioOutput::backend()
         loaded_ = true;
         // Loading Qt Multimedia and the sound libraries under it only now keeps them out of start-up.
         // A module that is missing or will not load leaves the game silent, and says nothing.
-        module_.setFileName(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(TESSARO_AUDIO_MODULE)));
+        // QLibrary adds the platform's prefix and suffix (libtessaro_audio.so).
+        module_.setFileName(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("tessaro_audio")));
         module_.setLoadHints(QLibrary::PreventUnloadHint);
         if (const auto create = reinterpret_cast<CreateAudioBackendFunction>(module_.resolve(kCreateAudioBackendSymbol))) {
             backend_.reset(create());

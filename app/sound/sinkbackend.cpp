@@ -1,16 +1,43 @@
-// The audio device module's backend: plays through a QAudioSink on the default output.
-#include "sinkbackend.h"
+// The audio device module, the only part of the game that links Qt Multimedia: its backend plays
+// through a QAudioSink on the default output.
+#include "audiooutput.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
+#include <QBuffer>
 #include <QMediaDevices>
+#include <QObject>
 #include <QTimer>
 
+#include <memory>
 #include <utility>
 
 namespace tessaro {
 namespace {
+
+class SinkBackend : public QObject, public AudioBackend {
+    Q_OBJECT
+
+public:
+    SinkBackend();
+    ~SinkBackend() override;
+
+    bool start(const QByteArray& image, const WavSamples& wav, std::function<void()> ended) override;
+    void release() override;
+
+private:
+    bool open(const QByteArray& image, const WavSamples& wav);
+    void onStateChanged();
+    void finishWhenPlayed(quint64 sound, qint64 lastPlayedUs);
+    void finish(quint64 sound);
+
+    QByteArray image_;  // our own reference to the bytes being played
+    QBuffer samples_;   // reads the sample range of image_
+    std::unique_ptr<QAudioSink> sink_;
+    std::function<void()> ended_;
+    quint64 sound_ = 0;  // numbers the sounds started, so that a late notice of an earlier one is ignored
+};
 
 // Time for the device to sound what the sink reports as played.
 constexpr int kOutputLatencyMs = 50;
@@ -23,8 +50,6 @@ QAudioFormat AudioFormatFor(const WavFormat& wav)
     format.setSampleFormat(wav.bitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
     return format;
 }
-
-}  // namespace
 
 // The buffer is a child, so that it lives on the same thread as its owner.
 SinkBackend::SinkBackend() : samples_(this) {}
@@ -118,9 +143,12 @@ void SinkBackend::release()
     image_.clear();
 }
 
+}  // namespace
 }  // namespace tessaro
 
 extern "C" Q_DECL_EXPORT tessaro::AudioBackend* tessaro_create_audio_backend()
 {
     return new tessaro::SinkBackend;
 }
+
+#include "sinkbackend.moc"

@@ -1,15 +1,25 @@
-// Plays one WAV image at a time through the default audio output, asynchronously.
+// The game's sound: the player, the reading of sound files, and the way out of the program.
 #include "soundplayer.h"
 
 #include "audiooutput.h"
+#include "desktopservices.h"
 #include "wavreader.h"
 
 #include <QFile>
 
+#include <array>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
 #include <span>
 
 namespace tessaro {
+namespace {
+
+constexpr qint64 kPieceSize = 1024;
+
+}  // namespace
 
 SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent), output_(new AudioOutput)
 {
@@ -78,6 +88,42 @@ void SoundPlayer::onFellSilent(quint64 generation)
         playing_ = false;
         emit finished();
     }
+}
+
+bool LoadSoundFile(const QString& path, QByteArray& data)
+{
+    data.clear();
+    QFile file(path);
+    if (!platform::OpenCreatingIfMissing(file)) {
+        return false;
+    }
+    std::array<char, kPieceSize> piece{};
+    for (;;) {
+        const qint64 got = file.read(piece.data(), kPieceSize);
+        if (got < 0) {
+            data.clear();
+            return false;
+        }
+        if (got == 0) {
+            return true;
+        }
+        data.append(piece.data(), got);
+    }
+}
+
+[[noreturn]] void EndProcess(SoundPlayer& player, int status)
+{
+    // Qt's PulseAudio back end frees its PulseAudio context from a static destructor without holding
+    // the main-loop lock, racing the PulseAudio thread: an ordinary exit then aborts or crashes inside
+    // libpulse now and then (more often while a sink is alive). quick_exit never runs those destructors,
+    // neither those of the libraries linked at start nor those of the audio module loaded later, so the
+    // race cannot happen. Nothing here waits for the player's audio thread, which a server that
+    // never answers may hold: the stop is only asked for, and leaving the process ends the stream anyway.
+    player.stop();
+    std::cout.flush();
+    std::cerr.flush();
+    std::fflush(nullptr);
+    std::quick_exit(status);
 }
 
 }  // namespace tessaro

@@ -2,7 +2,7 @@
 #include "frm_board1.h"
 #include "frm_splash.h"
 
-#include <QLabel>
+#include <QAbstractButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -56,7 +56,7 @@ private slots:
         frm_splash splash(state, programDir_.path(), [](const QString&) {});
         splash.show();
         QVERIFY(QTest::qWaitForWindowActive(&splash));
-        auto* image = splash.findChild<QLabel*>("Image1");
+        auto* image = splash.findChild<QAbstractButton*>("Image1");
         QVERIFY(image->hasFocus());
         QTest::mouseRelease(image, Qt::LeftButton);  // a release without its press is no click
         QVERIFY(!splash.board()->isVisible());

@@ -25,6 +25,24 @@ TEST(Board, SquaresLieOnTheirPixelsAndOtherCellsHoldNone)
     EXPECT_EQ(cellsWithSquares, kSquareCount);
 }
 
+// Arrow keys walk the board as it looks: straight where a square lies that way, else to the nearest
+// square on that side, and nowhere past the edge.
+TEST(Board, NeighbourOfFollowsTheArrowsToTheNearestSquare)
+{
+    struct Step {
+        SquareIndex from;
+        int columns;
+        int rows;
+        SquareIndex to;
+    };
+    for (const Step step : {Step{19, 1, 0, 20}, {20, 0, 1, 24}, {24, 0, 1, 25}, {25, 0, 1, kNoSquare},
+                            {1, -1, 0, 5}, {16, -1, 0, kNoSquare}, {1, 0, 1, 2}, {16, 0, -1, 11}, {10, 0, 1, 15}, {25, -1, 0, 23},
+                            {13, 0, 0, kNoSquare}, {kNoSquare, 1, 0, kNoSquare}}) {
+        EXPECT_EQ(NeighbourOf(step.from, step.columns, step.rows), step.to)
+            << step.from << " by (" << step.columns << ", " << step.rows << ")";
+    }
+}
+
 TEST(MoveTable, IsSymmetricIrreflexiveHalfTurnInvariantWith52PairsAndNothingOffTheBoard)
 {
     int pairs = 0;

@@ -1,7 +1,7 @@
 // Completion: its ranking, the results shown before the game ends, and counts no real game reaches.
 // Play, ignored clicks and New Game in every state are checked against a model by the random-click runs.
 #include "puzzle.h"
-#include "ranking.h"
+#include "puzzle.h"
 #include "recordingview.h"
 #include "solver.h"
 

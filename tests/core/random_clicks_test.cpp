@@ -1,6 +1,6 @@
 // Long seeded runs of random clicks and New Games through the rules, checked against an independent model.
 #include "puzzle.h"
-#include "ranking.h"
+#include "puzzle.h"
 #include "recordingview.h"
 #include "solver.h"
 

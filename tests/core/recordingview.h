@@ -1,8 +1,7 @@
 // A BoardView that mirrors the board as a window would, so tests can see what was shown.
 #pragma once
 
-#include "boardview.h"
-#include "gamestate.h"
+#include "puzzle.h"
 
 #include <functional>
 #include <ostream>

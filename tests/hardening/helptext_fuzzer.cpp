@@ -1,5 +1,5 @@
 // libFuzzer target: any bytes in a help text file load without a crash into a bounded text.
-#include "loadhelptext.h"
+#include "helptext.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

@@ -8,13 +8,15 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <functional>
+
 class ModalCloser {
 public:
     ModalCloser()
     {
         QObject::connect(&timer_, &QTimer::timeout, [this] {
             auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (modal == nullptr || !modal->isVisible()) {
+            if (modal == nullptr || !modal->isVisible() || modal == answering_) {
                 return;
             }
             auto* box = qobject_cast<QMessageBox*>(modal);
@@ -24,12 +26,22 @@ public:
             const bool plain = box != nullptr && box->textFormat() == Qt::PlainText &&
                                (owner == nullptr || box->font() == owner->window()->font());
             opened << (plain ? box->windowTitle() + QStringLiteral(": ") + box->text() : modal->objectName());
-            box ? box->button(QMessageBox::Ok)->click() : modal->accept();
+            if (whileOpen) {
+                answering_ = modal;  // whileOpen may wait, and this timer fire meanwhile
+                whileOpen(modal);
+                answering_ = nullptr;
+            }
+            if (modal->isVisible()) {
+                box ? box->button(QMessageBox::Ok)->click() : modal->accept();
+            }
         });
         timer_.start(10);
     }
     QStringList opened;
+    // Runs with each window before it is answered: what a test does beneath it or to it.
+    std::function<void(QDialog* modal)> whileOpen;
 
 private:
     QTimer timer_;
+    QDialog* answering_ = nullptr;
 };

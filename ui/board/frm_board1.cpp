@@ -1,24 +1,25 @@
 // The board window.
 #include "frm_board1.h"
 
-#include "accessiblecaption.h"
-#include "accessibletree.h"
+#include "accessibility.h"
 #include "desktopservices.h"
-#include "displaycheck.h"
-#include "focusring.h"
 #include "forms.h"
 #include "frm_help.h"
 #include "frm_win.h"
-#include "squaregesture.h"
+#include "inputgate.h"
+#include "picturebutton.h"
 #include "storedpicturelabel.h"
 #include "windowplacement.h"
 
 #include <QFileInfo>
 #include <QIcon>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <algorithm>
+#include <array>
+#include <tuple>
 #include <utility>
 
 namespace tessaro {
@@ -71,7 +72,6 @@ frm_board1::frm_board1(Module1& state, const QString& programDirectory, QWidget*
       ui_(SetUpForm(this)),
       img_bird_(*this, QStringLiteral("img_bird")),
       img_source_(*this, QStringLiteral("img_source")),
-      gesture_(new SquareGesture(this)),
       puzzle_(state.game, *this)
 {
     Form_Load();
@@ -83,25 +83,21 @@ void frm_board1::Form_Load()
 {
     platform::PlaceWindow(*this, {0, 0, 439, 439}, true);
 
-    auto* focusRing = new FocusRing(ui_->centralwidget);
     platform::ListInReadingOrder(*ui_->centralwidget);
-    for (QWidget* decoration : std::initializer_list<QWidget*>{ui_->img_background, ui_->img_overlay, ui_->img_blank,
-                                                               ui_->lbl_splash, focusRing}) {
+    for (QWidget* decoration : std::initializer_list<QWidget*>{ui_->img_background, ui_->img_overlay, ui_->img_blank, ui_->lbl_splash}) {
         platform::MarkDecorative(*decoration);
     }
     for (const auto& [index, square] : img_bird_) {
         square->resize(kCellPixels, kCellPixels);
-        square->setFrameShape(QFrame::NoFrame);
         square->setPixmap(ui_->img_blank->pixmap());
         square->setAccessibleName(AccessibleNameOf(index, kEmpty));
-        gesture_->watch(index, square);
-        focusRing->watch(square);
+        square->setFocusRing(true);
+        platform::ConnectInput(square, &QAbstractButton::clicked, this, [this, index = index] { img_bird_DragDrop(index); });
     }
     for (const auto& [index, square] : img_bird_) {
         const PixelPosition at = PixelPositionOf(index);
         square->move(at.left, at.top);
     }
-    connect(gesture_, &SquareGesture::clicked, this, &frm_board1::img_bird_DragDrop);
 
     ui_->img_overlay->hide();
     ui_->img_overlay->move(0, 0);
@@ -119,6 +115,8 @@ void frm_board1::Form_Load()
     ui_->btn_view->hide();
     ui_->btn_view->setFocusPolicy(Qt::NoFocus);  // the target view has no keyboard action
     ui_->btn_view->installEventFilter(this);
+    ui_->btn_view->setAccessibleName(ui_->btn_view->text());
+    platform::OfferNoPress(*ui_->btn_view);
     // The target picture speaks to no screen reader, so the button tells what it shows.
     ui_->btn_view->setAccessibleDescription(
         QStringLiteral("Hold to see the target: knight 1 on square 1, knight 2 on square 2, and so on to knight 24 "
@@ -132,10 +130,12 @@ void frm_board1::Form_Load()
     setWindowIcon(QIcon());
     setWindowIcon(LoadIcon(platform::ProgramFilePath(programDirectory_, QStringLiteral("SOUND/tessaro.ico"))));
 
-    connect(ui_->mnu_puz1, &QAction::triggered, this, &frm_board1::mnu_puz1_Click);
-    connect(ui_->mnu_exit, &QAction::triggered, this, &frm_board1::mnu_exit_Click);
-    connect(ui_->mnu_rules, &QAction::triggered, this, &frm_board1::mnu_rules_Click);
-    connect(ui_->mnu_about, &QAction::triggered, this, &frm_board1::mnu_about_Click);
+    platform::ConnectInput(ui_->mnu_puz1, &QAction::triggered, this, [this] { mnu_puz1_Click(); });
+    platform::ConnectInput(ui_->mnu_exit, &QAction::triggered, this, [this] { mnu_exit_Click(); });
+    // The help window opens once the menu's action has returned, so that whoever chose the item (a screen
+    // reader among them) gets the answer at once rather than when the help window closes.
+    platform::ConnectInput(ui_->mnu_rules, &QAction::triggered, this, [this] { mnu_rules_Click(); }, Qt::QueuedConnection);
+    platform::ConnectInput(ui_->mnu_about, &QAction::triggered, this, [this] { mnu_about_Click(); }, Qt::QueuedConnection);
     // A menu opened while the target view is held takes the pointer from the button: the view ends there,
     // so the board the command leaves is the one on the screen.
     for (QMenu* menu : {ui_->mnu_file, ui_->mnu_help}) {
@@ -155,12 +155,45 @@ void frm_board1::InitNewGame()
 
 void frm_board1::img_bird_DragDrop(SquareIndex index)
 {
+    if (!ui_->img_overlay->isHidden()) {
+        return;  // the squares lie under the target picture: the keyboard may not play them unseen either
+    }
     puzzle_.ClickSquare(index);
+}
+
+bool frm_board1::event(QEvent* event)
+{
+    // A window opened over the board takes the pointer from the button, and the release with it.
+    if (event->type() == QEvent::WindowBlocked) {
+        btn_view_MouseUp();
+    }
+    return QMainWindow::event(event);
+}
+
+void frm_board1::keyPressEvent(QKeyEvent* event)
+{
+    static constexpr std::array<std::tuple<int, int, int>, 4> kArrows{
+        {{Qt::Key_Left, -1, 0}, {Qt::Key_Right, 1, 0}, {Qt::Key_Up, 0, -1}, {Qt::Key_Down, 0, 1}}};
+    const auto* focused = qobject_cast<const layouts::PictureButton*>(focusWidget());
+    for (const auto& [key, columns, rows] : kArrows) {
+        if (event->key() != key || focused == nullptr) {
+            continue;
+        }
+        for (const auto& [index, square] : img_bird_) {
+            if (square == focused) {
+                if (const SquareIndex next = NeighbourOf(index, columns, rows); next != kNoSquare) {
+                    img_bird_[next]->setFocus(Qt::TabFocusReason);
+                }
+                return;
+            }
+        }
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 bool frm_board1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == ui_->btn_view) {
+    if (watched == ui_->btn_view && platform::AcceptsInput(*this)) {
         // Any mouse button; a quick second press arrives as a double-click. The button keeps the pointer
         // until the release of the last button held.
         const QEvent::Type type = event->type();
@@ -179,8 +212,6 @@ void frm_board1::btn_view_MouseDown()
     if (!ui_->img_overlay->isHidden()) {
         return;  // another button of a press already held
     }
-    // The squares lie under the target picture: the keyboard may not play them unseen either.
-    gesture_->setPaused(true);
     focusBeforeView_ = ui_->centralwidget->focusWidget();  // hiding square 25 would take its focus away
     img_bird_[25]->hide();
     ui_->img_overlay->raise();
@@ -189,6 +220,7 @@ void frm_board1::btn_view_MouseDown()
 
 void frm_board1::btn_view_MouseUp()
 {
+    ui_->btn_view->setDown(false);
     if (ui_->img_overlay->isHidden()) {
         return;
     }
@@ -199,7 +231,6 @@ void frm_board1::btn_view_MouseUp()
     if (focusBeforeView_ != nullptr) {
         focusBeforeView_->setFocus(Qt::OtherFocusReason);
     }
-    gesture_->setPaused(false);
 }
 
 void frm_board1::mnu_puz1_Click()
@@ -224,21 +255,14 @@ void frm_board1::mnu_about_Click()
 
 void frm_board1::showHelp(std::int16_t topic)
 {
-    // Opened once the menu's action has returned, so that whoever chose the item (a screen reader
-    // among them) gets the answer at once rather than when the help window closes.
-    QMetaObject::invokeMethod(
-        this,
-        [this, topic] {
-            state_.HelpTopic = topic;
-            frm_help help(state_, programDirectory_, this);
-            help.exec();
-        },
-        Qt::QueuedConnection);
+    state_.HelpTopic = topic;
+    frm_help help(state_, programDirectory_, this);
+    help.exec();
 }
 
 void frm_board1::showSquare(SquareIndex square, Knight knight)
 {
-    QLabel* control = img_bird_[square];
+    layouts::PictureButton* control = img_bird_[square];
     control->setPixmap(knight == kEmpty ? ui_->img_blank->pixmap() : img_source_[knight]->picture());
     control->setAccessibleName(AccessibleNameOf(square, knight));
     if (knight == kEmpty) {

@@ -1,7 +1,7 @@
 // The board window: the 25 squares, the move counter, the target view and the menus.
 #pragma once
 
-#include "boardview.h"
+#include "puzzle.h"
 #include "controlarray.h"
 #include "module1.h"
 #include "puzzle.h"
@@ -14,7 +14,6 @@
 #include <memory>
 #include <stdexcept>
 
-class QLabel;
 
 namespace Ui {
 class frm_board1;
@@ -23,10 +22,9 @@ class frm_board1;
 namespace tessaro {
 
 namespace layouts {
+class PictureButton;
 class StoredPictureLabel;
-}
-
-class SquareGesture;
+}  // namespace layouts
 
 // The window's icon could not be loaded: the game cannot start without it.
 class IconLoadError : public std::runtime_error {
@@ -50,7 +48,9 @@ public:
     void InitNewGame();
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Form_Load();
@@ -72,9 +72,8 @@ private:
     Module1& state_;
     QString programDirectory_;
     std::unique_ptr<Ui::frm_board1> ui_;
-    layouts::ControlArray<QLabel> img_bird_;
+    layouts::ControlArray<layouts::PictureButton> img_bird_;
     layouts::ControlArray<layouts::StoredPictureLabel> img_source_;
-    SquareGesture* gesture_;
     QCursor dragCursor_;
     QPointer<QWidget> focusBeforeView_;
     Puzzle puzzle_;

@@ -4,14 +4,13 @@
 #include <QShowEvent>
 #include <QUrl>
 
-#include "accessibleaction.h"
-#include "accessibletree.h"
-#include "controlclick.h"
+#include "accessibility.h"
 #include "desktopservices.h"
 #include "forms.h"
-#include "helpwrapmode.h"
-#include "loadhelptext.h"
+#include "helptext.h"
+#include "inputgate.h"
 #include "module1.h"
+#include "picturebutton.h"
 #include "windowplacement.h"
 
 namespace tessaro {
@@ -45,11 +44,10 @@ frm_help::frm_help(const Module1& state, const QString& programDirectory, QWidge
       btn_help_(*this, QStringLiteral("btn_help"))
 {
     for (const auto& [index, button] : btn_help_) {
-        connect(button, &QPushButton::clicked, this, [this, index = index] { btn_help_Click(index); });
+        platform::ConnectInput(button, &QPushButton::clicked, this, [this, index = index] { btn_help_Click(index); });
     }
-    connect(new platform::ControlClick(*ui_->lbl_url), &platform::ControlClick::clicked, this, &frm_help::lbl_url_Click);
-    connect(new platform::AccessibleAction(*ui_->lbl_url, QAccessible::Link), &platform::AccessibleAction::pressed, this,
-            &frm_help::lbl_url_Click);
+    platform::ConnectInput(ui_->lbl_url, &QAbstractButton::clicked, this, [this] { lbl_url_Click(); });
+    platform::IgnoreKeysHeldBeforeOpening(*this);
     Form_Load();
 }
 
@@ -69,9 +67,6 @@ void frm_help::Form_Load()
     btn_help_[kRulesButton]->move(300, 214);
     btn_help_[kAboutButton]->move(300, 243);
     btn_help_[kOkButton]->move(300, 270);
-    // Enter anywhere but on another button means OK; otherwise the dialog would pick the
-    // button after the focused one, About, as its default.
-    btn_help_[kOkButton]->setDefault(true);
     ui_->txt_help->move(5, 8);
     ui_->img_logo->setGeometry(295, 58, 140, 102);
     ui_->lbl_url->move(315, 162);

@@ -1,12 +1,13 @@
 // Loading of the results window and the showing of the result.
 #include "frm_win.h"
 
-#include "accessibletree.h"
+#include "accessibility.h"
 #include "desktopservices.h"
 #include "forms.h"
-#include "loadsoundfile.h"
+#include "inputgate.h"
+#include "soundplayer.h"
 #include "module1.h"
-#include "ranking.h"
+#include "puzzle.h"
 #include "windowplacement.h"
 
 #include <QIcon>
@@ -34,7 +35,8 @@ frm_win::frm_win(Module1& state, const QString& programDirectory, PlaySoundFunct
 {
     layouts::PrepareWindow(*this, QFont::Bold, QPalette::Window);
     ui_->setupUi(this);
-    connect(ui_->btn_OK, &QPushButton::clicked, this, &frm_win::btn_OK_Click);
+    platform::ConnectInput(ui_->btn_OK, &QPushButton::clicked, this, [this] { btn_OK_Click(); });
+    platform::IgnoreKeysHeldBeforeOpening(*this);
     Form_Load(programDirectory);
 }
 

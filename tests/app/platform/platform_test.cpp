@@ -5,8 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "accessibletree.h"
-#include "displaycheck.h"
+#include "accessibility.h"
+#include "windowplacement.h"
 #include "frm_board1.h"
 #include "frm_help.h"
 #include "frm_splash.h"

@@ -1,6 +1,5 @@
 // A small program that plays a tone through SoundPlayer, ends its event loop while the tone still
 // sounds and leaves through EndProcess; the exit tests run it many times under a real audio server.
-#include "endprocess.h"
 #include "soundplayer.h"
 #include "wavimages.h"
 

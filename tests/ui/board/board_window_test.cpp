@@ -3,6 +3,9 @@
 #include "modalcloser.h"
 #include "solver.h"
 
+#include "picturebutton.h"
+
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
@@ -46,7 +49,26 @@ private slots:
         }
         expectPicturesMatchTheModel();
         QTRY_COMPARE(closer.opened, QStringList{"frm_win"});
-        QVERIFY(!board_->findChild<QWidget*>("focusRing")->isVisible());  // a mouse player never sees it
+        QVERIFY(QApplication::focusWidget() == nullptr || !QApplication::focusWidget()->objectName().startsWith("img_bird_"));
+    }
+
+    // Qt reports a quick second press near the first as a double-click, and a touch screen's tap as a
+    // press and release of its own: each is a click all the same.
+    void aDoubleClickPressAndATapAreClicks()
+    {
+        newGame();
+        click(21);  // knight 1 onto square 25
+        QMouseEvent press(QEvent::MouseButtonDblClick, QPointF(30, 30), square(25)->mapToGlobal(QPointF(30, 30)),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(square(25), &press);
+        QTest::mouseRelease(square(25), Qt::LeftButton);
+        QCOMPARE(board_->puzzle().board(), StartArrangement());
+        QPointingDevice* screen = QTest::createTouchDevice();
+        const QPoint centre = square(22)->geometry().center();
+        QTest::touchEvent(board_->centralWidget(), screen).press(0, centre, board_->centralWidget());
+        QTest::touchEvent(board_->centralWidget(), screen).release(0, centre, board_->centralWidget());
+        QTRY_COMPARE(shownKnight(25), Knight{10});
+        QCOMPARE(state_->game.MoveCount, std::int16_t{3});
     }
 
     void keyboardPlaysTheRingedSquareButNotUnderTheTargetView()
@@ -65,15 +87,16 @@ private slots:
         for (SquareIndex focused : {25, 22}) {  // square 25 is hidden while the view shows
             square(focused)->setFocus(Qt::TabFocusReason);
             QTest::mousePress(view(), Qt::LeftButton);
-            for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Left, Qt::Key_Tab}) {
+            for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
                 QTest::keyClick(QApplication::focusWidget(), key);
             }
             QTest::mouseRelease(view(), Qt::LeftButton);
             QCOMPARE(state_->game.MoveCount, std::int16_t{0});
-            expectRingAround(square(focused));
         }
         QTest::keyClick(square(22), Qt::Key_Space);
         QCOMPARE(shownKnight(25), Knight{10});
+        QTest::keyClick(square(25), Qt::Key_Return);
+        QCOMPARE(shownKnight(22), Knight{10});
     }
 
     void targetViewCoversTheBoardWhileHeld_data()
@@ -118,6 +141,94 @@ private slots:
         }
     }
 
+    // Qt's AT-SPI bridge presses a control or triggers a menu item whatever window is open over it.
+    void nothingActsBeneathTheResultsOrTheHelpWindow()
+    {
+        newGame();
+        ModalCloser closer;
+        closer.whileOpen = [this](QDialog*) {
+            accessiblePress(square(19));
+            QTest::qWait(150);  // the press is reported like a button's click, a moment later
+            square(21)->click();
+            for (const char* item : {"mnu_puz1", "mnu_rules", "mnu_about", "mnu_exit"}) {
+                board_->findChild<QAction*>(item)->trigger();
+            }
+            QTest::qWait(20);
+        };
+        board_->findChild<QAction*>("mnu_rules")->trigger();
+        QTRY_COMPARE(closer.opened, QStringList{"frm_help"});
+        QCOMPARE(board_->puzzle().board(), StartArrangement());
+        for (SquareIndex index : kThirtyMoveLine) {
+            click(index);
+        }
+        QCOMPARE(closer.opened, (QStringList{"frm_help", "frm_win"}));
+        QCOMPARE(board_->puzzle().board(), TargetArrangement());
+        QCOMPARE(state_->game, (GameState{25, 30, kTrue, 30}));
+        QVERIFY(board_->isVisible());
+        QTest::qWait(50);
+        QCOMPARE(closer.opened.size(), 2);  // no queued help window opens once they are gone
+    }
+
+    // Held down, the key that made the last move would otherwise close the results at once by its repeat.
+    void aKeyHeldWhenTheResultsOpenDoesNothingThereUntilReleased()
+    {
+        newGame();
+        for (std::size_t move = 0; move + 1 < kThirtyMoveLine.size(); ++move) {
+            click(kThirtyMoveLine[move]);
+        }
+        ModalCloser closer;
+        bool closedByRepeat = false;
+        closer.whileOpen = [&closedByRepeat](QDialog* results) {
+            QWidget* focused = QApplication::focusWidget();
+            for (int repeat = 0; repeat < 3; ++repeat) {
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+                QApplication::sendEvent(focused, &press);
+                QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QString(), true);
+                QApplication::sendEvent(focused, &space);
+            }
+            closedByRepeat = !results->isVisible();
+            if (!closedByRepeat) {  // a key pressed afresh in the window acts
+                QTest::keyClick(focused, Qt::Key_Return);
+                QVERIFY(!results->isVisible());
+            }
+        };
+        square(25)->setFocus(Qt::TabFocusReason);
+        QTest::keyPress(square(25), Qt::Key_Return);
+        QCOMPARE(closer.opened, QStringList{"frm_win"});
+        QVERIFY(!closedByRepeat);
+        QCOMPARE(state_->game.GameOver, kTrue);
+    }
+
+    // The release of a held "Final Sequence" goes to the window that opened over the board meanwhile.
+    void theTargetViewEndsWhenAWindowOpensOverTheBoard()
+    {
+        newGame();
+        ModalCloser closer;
+        QTest::mousePress(view(), Qt::LeftButton);
+        QVERIFY(label("img_overlay")->isVisible());
+        board_->findChild<QAction*>("mnu_about")->trigger();
+        QTRY_COMPARE(closer.opened, QStringList{"frm_help"});
+        QVERIFY(!label("img_overlay")->isVisible() && square(25)->isVisible() && !view()->isDown());
+        click(21);
+        QCOMPARE(shownKnight(25), Knight{1});
+    }
+
+    // A screen reader finds the target in the button's description: the button has nothing to press.
+    void theTargetViewButtonOffersNoPress()
+    {
+        newGame();
+        QAccessibleInterface* button = QAccessible::queryAccessibleInterface(view());
+        QCOMPARE(button->role(), QAccessible::Button);
+        QCOMPARE(button->text(QAccessible::Name), QStringLiteral("Final Sequence"));
+        QVERIFY(button->text(QAccessible::Description).contains("knight 24 on square 24"));
+        QVERIFY(button->actionInterface() == nullptr || button->actionInterface()->actionNames().isEmpty());
+        QAccessibleInterface* knight = QAccessible::queryAccessibleInterface(square(21));
+        QCOMPARE(knight->text(QAccessible::Name), QStringLiteral("Knight 1 on square 21"));
+        accessiblePress(square(21));
+        QTRY_COMPARE(shownKnight(25), Knight{1});
+        QCOMPARE(knight->text(QAccessible::Name), QStringLiteral("Empty square 21"));
+    }
+
     void helpMenuAnswersAtOnceAndOpensTheHelpWindowOnItsTopic()
     {
         ModalCloser closer;
@@ -132,16 +243,25 @@ private slots:
     }
 
 private:
-    QLabel* square(SquareIndex index) const { return label(qPrintable(QStringLiteral("img_bird_%1").arg(index))); }
+    layouts::PictureButton* square(SquareIndex index) const
+    {
+        return board_->findChild<layouts::PictureButton*>(QStringLiteral("img_bird_%1").arg(index));
+    }
+    static void accessiblePress(QWidget* control)
+    {
+        QAccessible::queryAccessibleInterface(control)->actionInterface()->doAction(
+            QAccessibleActionInterface::pressAction());
+    }
     QLabel* label(const char* name) const { return board_->findChild<QLabel*>(name); }
     QPushButton* view() const { return board_->findChild<QPushButton*>("btn_view"); }
     void click(SquareIndex index) { QTest::mouseClick(square(index), Qt::LeftButton); }
     void newGame() { board_->findChild<QAction*>("mnu_puz1")->trigger(); }
-    void expectRingAround(QWidget* control) const
+    // The outline is drawn over the square's own picture, yellow at its edge.
+    static void expectRingAround(QWidget* control)
     {
-        const auto* ring = board_->findChild<QWidget*>("focusRing");
-        QVERIFY(control->hasFocus() && ring->isVisible());
-        QCOMPARE(ring->geometry(), control->geometry());
+        QVERIFY(control->hasFocus());
+        const QImage shown = control->grab().toImage();
+        QCOMPARE(shown.pixelColor(2, shown.height() / 2).rgb(), QColor(255, 214, 64).rgb());
     }
     // The knight a square's picture shows, told by picture identity alone.
     Knight shownKnight(SquareIndex index) const
