@@ -3,6 +3,8 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace tessaro::layouts {
 
@@ -31,6 +33,11 @@ void PictureButton::paintEvent(QPaintEvent*)
     } else if (!text().isEmpty()) {
         painter.setPen(palette().color(foregroundRole()));
         painter.drawText(rect(), Qt::AlignHCenter | Qt::AlignTop, text());
+        if (hasFocus()) {  // a caption shows the focus as text does everywhere on the desktop
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        }
     }
     if (focusRing_ && hasFocus()) {
         painter.setRenderHint(QPainter::Antialiasing);
