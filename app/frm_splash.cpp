@@ -16,7 +16,7 @@
 namespace tessaro {
 
 frm_splash::frm_splash(Module1& state, const QString& programDirectory, QWidget* parent)
-    : frm_splash(state, programDirectory, [&state](const QString& path) { state.sound.PlaySoundFile(path); }, parent)
+    : frm_splash(state, programDirectory, [&state](const QString& path) { state.PlaySoundFile(path); }, parent)
 {
 }
 

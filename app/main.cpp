@@ -1,10 +1,10 @@
 // Tessaro: the program starts with its splash window and ends when its last window closes.
-#include "soundplayer.h"
-#include "frm_board1.h"
 #include "desktopservices.h"
 #include "forms.h"
+#include "frm_board1.h"
 #include "frm_splash.h"
 #include "module1.h"
+#include "soundplayer.h"
 
 #include <QApplication>
 
@@ -31,5 +31,5 @@ int main(int argc, char* argv[])
         tessaro::platform::ShowMessage(nullptr, QString::fromStdString(error.what()));
         status = 1;
     }
-    tessaro::EndProcess(state.sound, status);
+    tessaro::EndProcess(*state.sound, status);
 }

@@ -1,13 +1,11 @@
-// The game's sound: the player, the reading of sound files, and the way out of the program.
+// The game's sound: the player and the way out of the program.
 #include "soundplayer.h"
 
 #include "audiooutput.h"
-#include "desktopservices.h"
 #include "wavreader.h"
 
 #include <QFile>
 
-#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -15,12 +13,6 @@
 #include <span>
 
 namespace tessaro {
-namespace {
-
-constexpr qint64 kPieceSize = 1024;
-
-}  // namespace
-
 SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent), output_(new AudioOutput)
 {
     thread_.setObjectName(QStringLiteral("Tessaro audio"));
@@ -87,27 +79,6 @@ void SoundPlayer::onFellSilent(quint64 generation)
     if (generation == generation_ && playing_) {
         playing_ = false;
         emit finished();
-    }
-}
-
-bool LoadSoundFile(const QString& path, QByteArray& data)
-{
-    data.clear();
-    QFile file(path);
-    if (!platform::OpenCreatingIfMissing(file)) {
-        return false;
-    }
-    std::array<char, kPieceSize> piece{};
-    for (;;) {
-        const qint64 got = file.read(piece.data(), kPieceSize);
-        if (got < 0) {
-            data.clear();
-            return false;
-        }
-        if (got == 0) {
-            return true;
-        }
-        data.append(piece.data(), got);
     }
 }
 

@@ -1,5 +1,5 @@
-// The game's sound: a player of one WAV image at a time through the default audio output, asynchronously;
-// the reading of a sound file; and the program's way out past the audio engine.
+// The game's sound: a player of one WAV image at a time through the default audio output, asynchronously,
+// and the program's way out past the audio engine.
 #pragma once
 
 #include <QByteArray>
@@ -47,11 +47,6 @@ private:
     quint64 generation_ = 0;  // numbers the requests, so that a late notice of an earlier one is ignored
     bool playing_ = false;
 };
-
-// Fills `data` with the bytes of the file at `path`, exactly as they are, and returns true.
-// A missing file in an existing folder is created empty (true, empty data); a missing folder,
-// a directory or any open or read error gives false and empty data.
-bool LoadSoundFile(const QString& path, QByteArray& data);
 
 // Stops every sound of `player` without waiting for the audio server, flushes the standard streams
 // and leaves the process with `status`, skipping static destructors. The game's main() ends through

@@ -298,8 +298,7 @@ void frm_board1::showMoveCount(std::string_view caption)
 
 void frm_board1::showResults()
 {
-    frm_win results(
-        state_, programDirectory_, [this](const QByteArray& sound) { state_.sound.PlaySoundData(sound); }, this);
+    frm_win results(state_, programDirectory_, this);
     results.exec();
 }
 

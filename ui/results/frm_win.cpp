@@ -5,7 +5,6 @@
 #include "desktopservices.h"
 #include "forms.h"
 #include "inputgate.h"
-#include "soundplayer.h"
 #include "module1.h"
 #include "puzzle.h"
 #include "windowplacement.h"
@@ -23,9 +22,8 @@ QString FromView(std::string_view text)
 
 }  // namespace
 
-frm_win::frm_win(Module1& state, QWidget* parent)
-    : frm_win(state, platform::ProgramDirectory(),
-              [&state](const QByteArray& data) { state.sound.PlaySoundData(data); }, parent)
+frm_win::frm_win(Module1& state, const QString& programDirectory, QWidget* parent)
+    : frm_win(state, programDirectory, [&state](const QByteArray& data) { state.PlaySoundData(data); }, parent)
 {
 }
 

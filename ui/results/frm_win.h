@@ -25,10 +25,9 @@ public:
 
     // Loads the window for state.game.ResultLevel: reads both result sounds from the program's
     // SOUND folder into the state and starts the level's sound. The window is then ready to show.
-    explicit frm_win(Module1& state, QWidget* parent = nullptr);
+    frm_win(Module1& state, const QString& programDirectory, QWidget* parent = nullptr);
 
-    // The same with another program directory and sound output, so that a test can see which
-    // sound was started and provide its own files.
+    // The same with another sound output, so that a test can see which sound was started.
     frm_win(Module1& state, const QString& programDirectory, PlaySoundFunction playSound,
             QWidget* parent = nullptr);
 

@@ -1,5 +1,5 @@
 // Tests of LoadSoundFile: whole files read byte for byte, a missing file created empty, and failures.
-#include "soundplayer.h"
+#include "module1.h"
 
 #include <gtest/gtest.h>
 
