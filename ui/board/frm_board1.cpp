@@ -84,7 +84,8 @@ void frm_board1::Form_Load()
     platform::PlaceWindow(*this, {0, 0, 439, 439}, true);
 
     platform::ListInReadingOrder(*ui_->centralwidget);
-    for (QWidget* decoration : std::initializer_list<QWidget*>{ui_->img_background, ui_->img_overlay, ui_->img_blank, ui_->lbl_splash}) {
+    for (QWidget* decoration :
+         std::initializer_list<QWidget*>{ui_->img_background, ui_->img_overlay, ui_->img_blank, ui_->lbl_splash}) {
         platform::MarkDecorative(*decoration);
     }
     for (const auto& [index, square] : img_bird_) {
@@ -92,7 +93,8 @@ void frm_board1::Form_Load()
         square->setPixmap(ui_->img_blank->pixmap());
         square->setAccessibleName(AccessibleNameOf(index, kEmpty));
         square->setFocusRing(true);
-        platform::ConnectInput(square, &QAbstractButton::clicked, this, [this, index = index] { img_bird_DragDrop(index); });
+        platform::ConnectInput(square, &QAbstractButton::clicked, this,
+                               [this, index = index] { img_bird_DragDrop(index); });
     }
     for (const auto& [index, square] : img_bird_) {
         const PixelPosition at = PixelPositionOf(index);
@@ -134,8 +136,10 @@ void frm_board1::Form_Load()
     platform::ConnectInput(ui_->mnu_exit, &QAction::triggered, this, [this] { mnu_exit_Click(); });
     // The help window opens once the menu's action has returned, so that whoever chose the item (a screen
     // reader among them) gets the answer at once rather than when the help window closes.
-    platform::ConnectInput(ui_->mnu_rules, &QAction::triggered, this, [this] { mnu_rules_Click(); }, Qt::QueuedConnection);
-    platform::ConnectInput(ui_->mnu_about, &QAction::triggered, this, [this] { mnu_about_Click(); }, Qt::QueuedConnection);
+    platform::ConnectInput(
+        ui_->mnu_rules, &QAction::triggered, this, [this] { mnu_rules_Click(); }, Qt::QueuedConnection);
+    platform::ConnectInput(
+        ui_->mnu_about, &QAction::triggered, this, [this] { mnu_about_Click(); }, Qt::QueuedConnection);
     // A menu opened while the target view is held takes the pointer from the button: the view ends there,
     // so the board the command leaves is the one on the screen.
     for (QMenu* menu : {ui_->mnu_file, ui_->mnu_help}) {
