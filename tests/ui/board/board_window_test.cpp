@@ -64,10 +64,10 @@ private slots:
         QApplication::sendEvent(square(25), &press);
         QTest::mouseRelease(square(25), Qt::LeftButton);
         QCOMPARE(board_->puzzle().board(), StartArrangement());
-        QPointingDevice* screen = QTest::createTouchDevice();
+        const std::unique_ptr<QPointingDevice> screen(QTest::createTouchDevice());
         const QPoint centre = square(22)->geometry().center();
-        QTest::touchEvent(board_->centralWidget(), screen).press(0, centre, board_->centralWidget());
-        QTest::touchEvent(board_->centralWidget(), screen).release(0, centre, board_->centralWidget());
+        QTest::touchEvent(board_->centralWidget(), screen.get()).press(0, centre, board_->centralWidget());
+        QTest::touchEvent(board_->centralWidget(), screen.get()).release(0, centre, board_->centralWidget());
         QTRY_COMPARE(shownKnight(25), Knight{10});
         QCOMPARE(state_->game.MoveCount, std::int16_t{3});
     }
