@@ -1,0 +1,705 @@
+#!/usr/bin/python3
+"""A seeded random run of the whole game: X mouse and keys, screen-reader actions, menu commands and
+window closes, each followed by a check of what a player and a screen reader then see against a model
+of the rules written here from scratch.
+
+Started inside a private D-Bus session with DISPLAY set (monkey_test.sh). A violation prints the
+seed and the steps since the game started, as JSON lines that --replay runs again.
+"""
+import argparse
+import collections
+import hashlib
+import json
+import os
+import pathlib
+import random
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+import pyatspi
+import atspi_game
+from atspi_game import THIRTY_MOVE_LINE as LINE, action_names as actions, descendants
+
+# The board: squares numbered row by row over these columns of a 7 x 7 grid.
+ROWS = [[2], [2, 3, 4], [1, 2, 3, 4, 5, 6], [1, 2, 3, 4, 5], [0, 1, 2, 3, 4, 5], [2, 3, 4], [4]]
+CELL = dict(enumerate(((c, r) for r, cols in enumerate(ROWS) for c in cols), start=1))
+JUMPS = {s: {t for t in CELL if sorted(abs(a - b) for a, b in zip(CELL[s], CELL[t])) == [1, 2]} for s in CELL}
+START = (0, 16, 11, 3, 13, 22, 6, 7, 8, 9, 21, 19, 12, 4, 14, 15, 5, 17, 18, 2, 20, 1, 10, 23, 24, 0)
+TARGET = tuple(range(25)) + (0,)
+BLANK = (0,) * 26
+RANKS = [(30, "Expert Level", "Congratulations, you have completed the puzzle in the fewest possible moves."),
+         (35, "Intermediate Level", "Respectable, but the puzzle can be solved with fewer moves."),
+         (None, "Amateur Level", "Good try, but the puzzle can be solved with far fewer moves.")]
+SPLASH, BOARD, HELP, RESULTS, MESSAGE = "Tessaro - an Orvane puzzle", "Tessaro", "Tessaro - Help", "Game Over", "message"
+DIALOGS = (HELP, RESULTS, MESSAGE)
+# What offers actions to a screen reader (the help link may be a link or a push button).
+PRESSABLE = {pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_LINK, pyatspi.ROLE_SCROLL_BAR,
+             pyatspi.ROLE_TEXT, pyatspi.ROLE_LABEL}
+KEYS = ["Left", "Right", "Up", "Down", "Tab", "shift+Tab", "space", "Return", "Escape", "alt+f", "alt+h",
+        "n", "e", "r", "a", "x"]
+# No sound server on purpose, and no browser for the link: the game says so and goes on.
+HARMLESS = [re.compile(p) for p in (r"PulseAudioService: pa_context_connect\(\) failed$",
+                                    r"Unable to detect a launcher for 'file://.*/orvane\.html'$")]
+
+
+def empty_of(board):
+    holes = [s for s in CELL if board[s] == 0]
+    return holes[0] if len(holes) == 1 else None
+
+
+def move(board, square):
+    """The board after a click on `square`, or None when the knight there cannot jump."""
+    hole = empty_of(board)
+    if hole is None or board[square] == 0 or square not in JUMPS[hole]:
+        return None
+    after = list(board)
+    after[hole], after[square] = board[square], 0
+    return tuple(after)
+
+
+LINE_AT = [START]
+for _square in LINE:
+    LINE_AT.append(move(LINE_AT[-1], _square))
+assert LINE_AT[-1] == TARGET
+
+
+def rank_of(count):
+    return next((name, text) for most, name, text in RANKS if most is None or count <= most)
+
+
+def run(*command):
+    return subprocess.run(command, capture_output=True, text=True, check=False).stdout
+
+
+class Violation(Exception):
+    pass
+
+
+class View:
+    """What a screen reader reads at one moment, from every showing window of the game."""
+
+    def __init__(self, app):
+        self.windows, self.squares, self.nodes = [], {}, []
+        self.moves = self.focus = None
+        self.results, self.popup, self.menus = (), False, {}
+        for window in app:
+            if window is None or not window.getState().contains(pyatspi.STATE_SHOWING):
+                continue
+            title = window.name
+            kind = MESSAGE if title == BOARD and window.getRole() != pyatspi.ROLE_FRAME else title
+            self.windows.append(kind)
+            for node in descendants(window):
+                self.read(kind, self.windows.count(kind) - 1, node)
+
+    def read(self, kind, index, node):
+        role, name, state = node.getRole(), node.name, node.getState()
+        words = name.split()
+        if kind == BOARD and role == pyatspi.ROLE_PUSH_BUTTON and words[-2:-1] == ["square"]:
+            square = int(words[-1])
+            self.squares[square] = int(words[1]) if words[0] == "Knight" else 0
+            if state.contains(pyatspi.STATE_FOCUSED):
+                self.focus = square
+        elif kind == BOARD and role == pyatspi.ROLE_LABEL and name == "Moves":
+            self.moves = count_of(node)
+        elif kind == BOARD and role == pyatspi.ROLE_POPUP_MENU and state.contains(pyatspi.STATE_SHOWING):
+            self.popup = True
+        elif kind == RESULTS and role == pyatspi.ROLE_LABEL:
+            self.results += (name,)
+        if kind == BOARD and role == pyatspi.ROLE_MENU_ITEM:
+            self.menus[name] = node
+        if role in PRESSABLE and name != "Exit":
+            self.nodes.append((kind, index, node))
+
+    def board(self):
+        return tuple([0] + [self.squares.get(s, -1) for s in CELL])
+
+    def signature(self):
+        return (tuple(self.windows), self.board(), self.moves, self.results, self.popup, self.focus)
+
+    def dialogs(self):
+        return [w for w in self.windows if w in DIALOGS]
+
+
+def count_of(label):
+    """The move count, whether the label offers it as its text or only in its other properties."""
+    try:
+        return label.queryText().getText(0, -1).strip()
+    except NotImplementedError:
+        return next((v for v in (label.description, label.name) if v.strip().isdigit()), None)
+
+
+def node_id(node):
+    words = node.name.split()
+    return f"square {words[-1]}" if words[-2:-1] == ["square"] else f"{node.getRoleName()}:{node.name}"
+
+
+class Game(atspi_game.Game):
+    """The running program, started in an environment of its own: its process, X windows and accessible tree."""
+
+    def __init__(self, args):
+        self.args, self.log = args, tempfile.NamedTemporaryFile(prefix="tessaro-stderr-", delete=False)
+        self.home = tempfile.mkdtemp(prefix="tessaro-home-")
+        env = {"PATH": "/usr/bin:/bin", "HOME": self.home, "XDG_RUNTIME_DIR": self.home, "LANG": "C.UTF-8",
+               "DISPLAY": os.environ["DISPLAY"], "DBUS_SESSION_BUS_ADDRESS": os.environ["DBUS_SESSION_BUS_ADDRESS"],
+               "QT_QPA_PLATFORM": "xcb", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
+               "PULSE_SERVER": f"unix:{self.home}/no-sound-server"}
+        os.chmod(self.home, 0o700)
+        pyatspi.Registry.getDesktop(0).childCount  # the accessibility bus up before the game looks for it
+        self.process = subprocess.Popen([args.tessaro], env=env, stdout=subprocess.DEVNULL, stderr=self.log)
+        self.read_lines, self.board_window = 0, None
+
+    def look(self):
+        deadline = time.monotonic() + 15
+        while time.monotonic() < deadline:
+            if self.process.poll() is not None:
+                return None
+            try:
+                app = self.application()
+                if app is not None and app.childCount:
+                    return View(app)
+            except Exception:  # the tree changed under the walk, or is not there yet: look again
+                pass
+            time.sleep(0.05)
+        raise Violation("the accessible tree cannot be read")
+
+    def settle(self, least=0.15, most=5.0):
+        """The view once nothing has changed for `least` seconds (or after `most`); None once the game ended."""
+        begun = changed = time.monotonic()
+        view, last = None, None
+        while True:
+            view = self.look()
+            if view is None:
+                return None
+            now = time.monotonic()
+            if view.signature() != last:
+                last, changed = view.signature(), now
+            elif now - changed >= least or now - begun >= most:
+                return view
+            time.sleep(0.03)
+
+    def x_windows(self):
+        """The game's visible X windows, topmost first, as (kind, id, x, y, width, height)."""
+        visible = set(run("xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid)).split())
+        found = []
+        for match in re.finditer(r"^\s+(0x[0-9a-f]+) (?:\"([^\"]*)\"|\(has no name\)).*?(\d+)x(\d+)\+(-?\d+)\+(-?\d+)\s",
+                                 run("xwininfo", "-root", "-children"), re.M):
+            wid, name = match.group(1), match.group(2) or ""
+            if str(int(wid, 16)) not in visible:
+                continue
+            width, height, x, y = map(int, match.group(3, 4, 5, 6))
+            if name == BOARD:
+                if self.board_window is None and height > 400:
+                    self.board_window = wid
+                kind = BOARD if wid == self.board_window else MESSAGE
+            else:
+                kind = name if name in (SPLASH, HELP, RESULTS) else "popup"
+            found.append((kind, wid, x, y, width, height))
+        return found
+
+    def stderr_lines(self):
+        lines = pathlib.Path(self.log.name).read_text(errors="replace").splitlines()
+        new, self.read_lines = lines[self.read_lines:], len(lines)
+        return [line for line in new if not any(p.match(line) for p in HARMLESS)]
+
+    def stop(self):
+        if self.process.poll() is None:
+            self.process.kill()
+        self.process.wait()
+        os.unlink(self.log.name)
+        shutil.rmtree(self.home, ignore_errors=True)
+
+
+class Model:
+    """The rules as a player knows them: the board, the count, and whether the game is over."""
+
+    def __init__(self):
+        self.phase, self.board, self.count, self.over, self.results = SPLASH, BLANK, 0, False, None
+        self.pending = []  # the second click of an out-and-back pair
+        self.detour = []  # the squares that take the board back to the optimal line, last first; None: lost
+        self.streak = False  # a game played along the line with little else, for a win at the expert rank
+        self.pictures = {}
+
+    def line_next(self):
+        """The next move of the optimal line, or the way back to it after moves off it."""
+        if self.board in LINE_AT[:-1]:
+            return LINE[LINE_AT.index(self.board)]
+        return self.detour[-1] if self.detour and not self.over else None
+
+    def moved(self, board, moves):
+        hole = empty_of(self.board)
+        if board in LINE_AT:
+            self.detour = []
+        elif self.detour is not None and moves == 1 and self.detour[-1:] == [empty_of(board)]:
+            self.detour.pop()  # a step back towards the line
+        elif self.detour is not None and moves == 1:
+            self.detour.append(hole)  # the knight goes back where it came from
+        else:
+            self.detour = None
+        self.board = board
+
+
+def window_of(xw, kind):
+    return next((w for w in xw if w[0] == kind), None)
+
+
+def square_point(rng, xw, square):
+    board = window_of(xw, BOARD)
+    menu = board[5] - 440
+    column, row = CELL[square]
+    return [9 + 60 * column + rng.randint(2, 57), menu + 9 + 60 * row + rng.randint(2, 57)]
+
+
+def extents(node, window):
+    try:
+        x, y, width, height = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    except Exception:
+        return None
+    return (x - window[2], y - window[3], width, height) if width > 2 and height > 2 else None
+
+
+class Monkey:
+    def __init__(self, args):
+        self.args, self.rng = args, random.Random(args.seed)
+        self.figures = collections.Counter()
+        self.violations, self.game, self.steps, self.view = [], None, [], None
+
+    # ---- choosing a step ----
+    def choose(self, view, xw):
+        rng, model = self.rng, self.model
+        clean = not view.dialogs() and not view.popup and model.phase == BOARD and not model.over
+        if model.pending and clean:
+            square = model.pending.pop(0)
+            return {"ch": "line", "sq": square, "how": "click", "at": square_point(rng, xw, square)}
+        model.pending = []
+        channels = {"mouse": 30, "key": 20, "atspi": 20, "menu": 20 if model.over or not model.line_next() else 6,
+                    "close": 4 if any(w[0] not in (BOARD, "popup") for w in xw) else 0}
+        if clean and model.line_next():
+            channels["line"] = 2000 if model.streak else 120
+        channel = rng.choices(list(channels), list(channels.values()))[0]
+        return getattr(self, "choose_" + channel)(view, xw)
+
+    def choose_line(self, view, xw):
+        hole = empty_of(self.model.board)
+        if self.model.count < 20 and self.rng.random() < 0.07:  # out and back: two more moves on the count
+            out = self.rng.choice(sorted(s for s in JUMPS[hole] if self.model.board[s]))
+            self.model.pending = [hole]
+            return {"ch": "line", "sq": out, "how": "click", "at": square_point(self.rng, xw, out)}
+        square, how = self.model.line_next(), self.rng.choices(["click", "key", "hold"], [8, 1, 1])[0]
+        if how == "click":
+            return {"ch": "line", "sq": square, "how": how, "at": square_point(self.rng, xw, square)}
+        return {"ch": "line", "sq": square, "how": how, "wait": round(self.rng.uniform(0.3, 0.8), 2)}
+
+    def point(self, view, window):
+        rng = self.rng
+        if window[0] == BOARD and rng.random() < 0.6:
+            return square_point(rng, [window], rng.choice(list(CELL)))
+        boxes = [e for kind, _, node in view.nodes if kind == window[0] for e in [extents(node, window)] if e]
+        if boxes and rng.random() < 0.5:
+            x, y, width, height = rng.choice(boxes)
+            return [x + rng.randint(1, width - 2), y + rng.randint(1, height - 2)]
+        return [rng.randint(0, window[4] - 1), rng.randint(0, window[5] - 1)]
+
+    def choose_mouse(self, view, xw):
+        rng, window = self.rng, xw[0]
+        step = {"ch": "mouse", "win": window[0], "at": self.point(view, window),
+                "how": rng.choices(["click", "double", "hold", "drag"], [10, 3, 3, 2])[0]}
+        if step["how"] == "double":  # a second click close by, maybe on the next square
+            step["to"] = [step["at"][0] + rng.randint(-5, 5), step["at"][1] + rng.randint(-5, 5)]
+            step["wait"] = round(rng.uniform(0.05, 0.3), 2)
+        elif step["how"] == "drag":
+            step["to"] = self.point(view, window)
+        elif step["how"] == "hold":
+            step["wait"] = round(rng.uniform(0.3, 0.8), 2)
+            button = [e for kind, _, n in view.nodes if n.name == "Final Sequence" for e in [extents(n, window)] if e]
+            if window[0] == BOARD and button and rng.random() < 0.4:  # a screen reader acts while the target is shown
+                x, y, width, height = button[0]
+                step["at"] = [x + rng.randint(2, width - 3), y + rng.randint(2, height - 3)]
+                step["mid"] = self.choose_atspi(view, xw)
+        return step
+
+    def choose_key(self, view, xw):
+        window = next(w for w in xw if w[0] != "popup")
+        step = {"ch": "key", "win": window[0], "key": self.rng.choice(KEYS)}
+        if self.rng.random() < 0.1:
+            step["hold"] = round(self.rng.uniform(0.3, 0.8), 2)
+        return step
+
+    def choose_atspi(self, view, xw):
+        squares = [n for n in view.nodes if node_id(n[2]).startswith("square")]
+        others = [n for n in view.nodes if n not in squares]
+        kind, index, node = self.rng.choice(squares if squares and self.rng.random() < 0.3 or not others else others)
+        if not actions(node):
+            return self.choose_key(view, xw)
+        return {"ch": "atspi", "win": kind, "wi": index, "node": node_id(node), "act": self.rng.choice(actions(node))}
+
+    def choose_menu(self, view, xw):
+        return {"ch": "menu", "cmd": self.rng.choices(["New Game", "Rules", "About..."], [6, 1, 1])[0],
+                "how": self.rng.choice(["keys", "click"])}
+
+    def choose_close(self, view, xw):
+        return {"ch": "close", "win": self.rng.choice([w[0] for w in xw if w[0] not in (BOARD, "popup")])}
+
+    # ---- doing a step ----
+    def do(self, step, view, xw):
+        getattr(self, "do_" + step["ch"])(step, view, xw)
+
+    def do_line(self, step, view, xw):
+        window = window_of(xw, BOARD)
+        if step["how"] == "click":
+            run("xdotool", "mousemove", "--window", window[1], *map(str, step["at"]), "click", "1")
+            return
+        run("xdotool", "windowfocus", "--sync", window[1])
+        self.act(view, BOARD, 0, f"square {step['sq']}", "SetFocus")
+        if step["how"] == "key":
+            run("xdotool", "key", "Return")
+        else:
+            run("xdotool", "keydown", "Return", "sleep", str(step["wait"]), "keyup", "Return")
+
+    def do_mouse(self, step, view, xw):
+        window = window_of(xw, step["win"])
+        if window is None:
+            return
+        at, to = [str(v) for v in step["at"]], [str(v) for v in step.get("to", step["at"])]
+        go = ["xdotool", "mousemove", "--window", window[1]]
+        if step["how"] == "click":
+            run(*go, *at, "click", "1")
+        elif step["how"] == "double":
+            run(*go, *at, "click", "1", "sleep", str(step["wait"]), "mousemove", "--window", window[1], *to, "click", "1")
+        elif step["how"] == "drag":
+            run(*go, *at, "mousedown", "1", "sleep", "0.1", "mousemove", "--window", window[1], *to, "sleep", "0.1",
+                "mouseup", "1")
+        else:
+            run(*go, *at, "mousedown", "1", "sleep", str(step["wait"] / 2))
+            if "mid" in step:
+                self.do(step["mid"], self.game.look() or view, xw)
+            run("xdotool", "sleep", str(step["wait"] / 2), "mouseup", "1")
+
+    def do_key(self, step, view, xw):
+        window = window_of(xw, step["win"])
+        if window is None:
+            return
+        if int(run("xdotool", "getwindowfocus").strip() or 0) != int(window[1], 16):
+            run("xdotool", "windowfocus", "--sync", window[1])
+        if "hold" in step:
+            run("xdotool", "keydown", step["key"], "sleep", str(step["hold"]), "keyup", step["key"])
+        else:
+            run("xdotool", "key", step["key"])
+
+    def do_atspi(self, step, view, xw):
+        self.act(view, step["win"], step["wi"], step["node"], step["act"])
+
+    def act(self, view, kind, index, wanted, action):
+        for node_kind, node_index, node in view.nodes:
+            if node_kind == kind and node_index == index and node_id(node) == wanted:
+                try:
+                    node.queryAction().doAction(actions(node).index(action))
+                except Exception:  # the node went, or the game ended before it answered: the check tells
+                    pass
+                return
+
+    def do_menu(self, step, view, xw):
+        window = window_of(xw, BOARD)
+        if window is None:
+            return
+        title = "File" if step["cmd"] == "New Game" else "Help"
+        if step["how"] == "keys":
+            run("xdotool", "windowfocus", "--sync", window[1], "key", "alt+" + title[0].lower(), "sleep", "0.2",
+                "key", {"New Game": "Return", "Rules": "r", "About...": "a"}[step["cmd"]])
+            return
+        top = view.menus.get(title) and extents(view.menus[title], window)
+        if top:
+            run("xdotool", "mousemove", "--window", window[1], str(top[0] + top[2] // 2), str(top[1] + top[3] // 2),
+                "click", "1", "sleep", "0.3")
+            later = self.game.look()
+            item = later and later.menus.get(step["cmd"]) and extents(later.menus[step["cmd"]], window)
+            if item:
+                run("xdotool", "mousemove", "--window", window[1], str(item[0] + item[2] // 2),
+                    str(item[1] + item[3] // 2), "click", "1")
+
+    def do_close(self, step, view, xw):
+        window = window_of(xw, step["win"])
+        if window is not None:
+            run(self.args.close, window[1])
+
+    # ---- checking ----
+    def check(self, step, before, xw, after):
+        """Updates the model from what the step may do and raises Violation for what it must not."""
+        model = self.model
+        if after is None:
+            self.check_exit(step, before)
+            return None
+        bad = self.game.stderr_lines()
+        if bad:
+            raise Violation("the game printed: " + " | ".join(bad[:5]))
+        if len(after.windows) != len(set(after.windows)) or after.windows.count(RESULTS) > 1:
+            raise Violation(f"a window shown twice: {after.windows}")
+        if model.phase == SPLASH:
+            if BOARD not in after.windows:
+                return
+            if SPLASH in after.windows:
+                raise Violation("the splash stays beside the board")
+            model.phase = BOARD
+        if BOARD not in after.windows:
+            raise Violation(f"no board window, only {after.windows}")
+        if len(after.squares) != 25:
+            raise Violation(f"squares missing from the board: {sorted(set(CELL) - set(after.squares))}"
+                            " (is the target picture still shown?)")
+        self.check_board(step, before, xw, after)
+        if model.results and RESULTS not in after.windows:
+            after = self.game.settle(least=1.0, most=10.0) or after  # the results window takes its time
+        if after.moves != str(model.count):
+            raise Violation(f"Moves reads {after.moves!r}, expected {model.count}")
+        self.check_dialogs(step, before, xw, after)
+        self.check_picture(after)
+        return after
+
+    def check_exit(self, step, before):
+        status = self.game.process.wait()
+        legit = status == 0 and (before.popup and step["ch"] in ("mouse", "key") or
+                                 self.model.phase == SPLASH and step["ch"] in ("close", "key"))
+        bad = self.game.stderr_lines()
+        if not legit or bad:
+            raise Violation(f"the game ended with status {status} after {step['ch']}: " + " | ".join(bad[:5]))
+        self.figures["legitimate exits"] += 1
+
+    def blocked(self, before):
+        return bool(before.dialogs()) or len(before.squares) != 25
+
+    def check_board(self, step, before, xw, after):
+        model, seen = self.model, after.board()
+        # The exact result when the input surely reaches the board: clicks on the topmost board, screen-reader presses.
+        predicted, moves = None, 0
+        squares = None if self.blocked(before) or model.over else self.clicked(step, before, xw)
+        if squares is not None:
+            predicted = model.board
+            for square in squares:
+                if move(predicted, square):
+                    predicted, moves = move(predicted, square), moves + 1
+        if seen == START and after.moves == "0" and (model.board, model.count) != (START, 0) and \
+                self.may_start(step, before):
+            model.board, model.count, model.over, model.results = START, 0, False, None
+            model.detour, model.streak = [], self.rng.random() < 0.25
+            self.figures["new games"] += 1
+            return
+        if seen == model.board:
+            if moves:
+                raise Violation(f"a click on square {squares} did nothing")
+            return
+        if predicted is not None and seen != predicted:
+            raise Violation(f"the board became {seen[1:]}, expected {predicted[1:]}")
+        if predicted is None:
+            if not any(move(model.board, s) == seen for s in CELL):
+                raise Violation(f"the board changed from {model.board[1:]} to {seen[1:]}, which is no single move")
+            if self.blocked(before) or model.over or "mid" in step:
+                why = "the game is over" if model.over else f"{before.dialogs() or 'the target view'} is shown"
+                raise Violation(f"a knight moved while {why}")
+            moves = 1
+        model.moved(seen, moves)
+        model.count += moves
+        if seen == TARGET and model.count >= 30:
+            model.results = rank_of(model.count)
+
+    def clicked(self, step, before, xw):
+        """The squares the step surely clicked, in order, or None when the input may not reach them."""
+        if step["ch"] == "atspi" and step["win"] == BOARD and step["node"].startswith("square") and step["act"] == "Press":
+            return [int(step["node"].split()[1])]
+        if step["ch"] == "line" and step["how"] == "click":
+            return [step["sq"]]
+        if step["ch"] != "mouse" or step["how"] == "drag" or before.popup or not xw or xw[0][0] != BOARD or "mid" in step:
+            return None
+        points = [step["at"]] + ([step["to"]] if step["how"] == "double" else [])
+        menu = xw[0][5] - 440
+        hits = [s for x, y in points for s in CELL
+                if 0 <= x - 9 - 60 * CELL[s][0] < 60 and 0 <= y - menu - 9 - 60 * CELL[s][1] < 60]
+        return hits if len(hits) == len(points) else None
+
+    def may_start(self, step, before):
+        """A new game may come from the menu, from keys and clicks that reach it, or from a screen reader."""
+        if before.dialogs():
+            raise Violation(f"a new game started beneath {before.dialogs()}")
+        return step["ch"] in ("menu", "key", "mouse") or step.get("node") == "menu item:New Game" or \
+            step.get("mid", {}).get("node") == "menu item:New Game"
+
+    def check_dialogs(self, step, before, xw, after):
+        model = self.model
+        addressed = {step.get("win"), step.get("mid", {}).get("win")} if step["ch"] != "menu" else set()
+        for kind in set(before.dialogs()) - set(after.dialogs()):
+            if kind not in addressed and not (step["ch"] == "key" and "hold" not in step):
+                raise Violation(f"\"{kind}\" closed by itself")
+            if kind == RESULTS:
+                model.results, model.over = None, True
+        for kind in set(after.dialogs()) - set(before.dialogs()):
+            if kind == RESULTS:
+                continue
+            if kind == HELP and before.dialogs() or kind == MESSAGE and before.dialogs() != [HELP]:
+                raise Violation(f"\"{kind}\" opened over {before.dialogs()}")
+        if RESULTS in after.dialogs():
+            if model.results is None:
+                raise Violation(f"\"Game Over\" after {model.count} moves on {model.board[1:]}")
+            if list(after.results) != list(model.results):
+                raise Violation(f"the results read {after.results}, expected {model.results}")
+            if RESULTS not in before.dialogs():
+                self.figures["won: " + model.results[0]] += 1
+        elif model.results is not None:
+            raise Violation(f"no \"Game Over\" after completing in {model.count} moves (or it closed by itself)")
+
+    def check_picture(self, view):
+        """The board's picture at a repeated position and focus is always the same: no target view left shown."""
+        model = self.model
+        if view.dialogs() or view.popup or model.board not in (START, TARGET, BLANK):
+            return
+        window = window_of(self.game.x_windows(), BOARD)
+        key = (model.board, model.count, view.focus)
+        shot = ["import", "-window", window[1], "-crop", f"440x370+0+{window[5] - 440}", "+repage", "rgb:-"]
+        digests = [None]
+        for _ in range(10):  # two equal shots in a row: the painting is over
+            digests.append(hashlib.md5(subprocess.run(shot, capture_output=True, check=False).stdout).hexdigest())
+            if digests[-1] == digests[-2]:
+                break
+            time.sleep(0.1)
+        if model.pictures.setdefault(key, digests[-1]) != digests[-1]:
+            raise Violation(f"the board's picture differs from the last time at {key[0][1:]}, count {key[1]}")
+
+    # ---- the run ----
+    def start(self):
+        if self.game is not None:
+            self.game.stop()
+        self.game, self.model, self.steps, self.view = Game(self.args), Model(), [], None
+        deadline = time.monotonic() + 30
+        while SPLASH not in (self.game.settle() or View([])).windows or not window_of(self.game.x_windows(), SPLASH):
+            if time.monotonic() > deadline:
+                raise SystemExit("FAIL: no splash window within 30 s")
+            time.sleep(0.1)
+
+    def step(self, step):
+        view, xw = self.view or self.game.settle(), self.game.x_windows()
+        if view is None or not xw:
+            raise Violation("the game is gone")
+        step = step or self.choose(view, xw)
+        self.steps.append(step)
+        self.figures["steps: " + step["ch"]] += 1
+        self.do(step, view, xw)
+        self.view = None
+        self.view = after = self.check(step, view, xw, self.game.settle())
+        return after is not None
+
+    def violation(self, error):
+        self.violations.append(str(error))
+        if self.args.shrinking:
+            return
+        self.figures["violations"] += 1
+        record = {"seed": self.args.seed, "violation": str(error), "steps": len(self.steps)}
+        path = pathlib.Path(self.args.out) / f"violation-{self.figures['violations']}.jsonl"
+        path.write_text("".join(json.dumps(s) + "\n" for s in [record] + self.steps))
+        print(f"VIOLATION (seed {self.args.seed}, step {len(self.steps)}): {error}\n  steps: {path}", flush=True)
+        if not self.args.quiet:
+            print("".join("  " + json.dumps(s) + "\n" for s in self.steps[-self.args.show:]), end="", flush=True)
+
+    def finish(self):
+        """File > Exit once every dialog is closed; the game must end with status 0."""
+        for _ in range(10):
+            xw = self.game.x_windows()
+            dialogs = [w for w in xw if w[0] in DIALOGS]
+            if not dialogs:
+                break
+            run(self.args.close, dialogs[0][1])
+            self.game.settle()
+        view, xw = self.game.settle(), self.game.x_windows()
+        if view is None or window_of(xw, BOARD) is None:
+            return
+        run("xdotool", "windowfocus", "--sync", window_of(xw, BOARD)[1], "key", "Escape", "Escape", "alt+f", "sleep",
+            "0.3", "key", "e")
+        try:
+            status = self.game.process.wait(30)
+        except subprocess.TimeoutExpired:
+            raise Violation("the game did not end after File > Exit") from None
+        if status != 0 or self.game.stderr_lines():
+            raise Violation(f"File > Exit ended the game with status {status}")
+
+    def play(self, planned):
+        begun = time.monotonic()
+        self.start()
+        for index in range(len(planned) if planned is not None else self.args.steps):
+            if index and index % 1000 == 0 and not self.args.shrinking:  # a long run tells how far it is
+                self.figures["seconds"] = round(time.monotonic() - begun)
+                print(f"after {index} steps:", json.dumps(dict(sorted(self.figures.items()))), flush=True)
+            try:
+                if not self.step(planned[index] if planned is not None else None):
+                    self.start()
+            except Violation as error:
+                self.violation(error)
+                if not self.args.keep_going:
+                    break
+                self.start()
+        else:
+            try:
+                self.args.shrinking or self.finish()
+            except Violation as error:
+                self.violation(error)
+        self.game.stop()
+        self.figures["seconds"] = round(time.monotonic() - begun)
+        return self.violations
+
+
+def kind_of(violation):
+    return re.sub(r"\[.*?\]|\(.*?\)|'.*?'|\d+", "", violation)
+
+
+def shrink(args, steps, violation):
+    """Fewer steps that still end in the same kind of violation: chunks taken out, halving down to single steps."""
+    def reproduces(trial):
+        found = Monkey(args).play(trial)
+        return bool(found) and kind_of(found[0]) == kind_of(violation)
+    parts = 2
+    while len(steps) > 1:
+        size = -(-len(steps) // parts)
+        for begin in range(0, len(steps), size):
+            if reproduces(steps[:begin] + steps[begin + size:]):
+                steps, parts = steps[:begin] + steps[begin + size:], max(parts - 1, 2)
+                print(f"  down to {len(steps)} steps", flush=True)
+                break
+        else:
+            if size == 1:
+                break
+            parts = min(parts * 2, len(steps))
+    return steps
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("--tessaro", required=True)
+    parser.add_argument("--close", required=True, help="the x11_close helper")
+    parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--steps", type=int, default=1000)
+    parser.add_argument("--replay", help="a file of steps, one JSON object a line, as a violation saves them")
+    parser.add_argument("--keep-going", action="store_true", help="restart the game after a violation and go on")
+    parser.add_argument("--out", default=tempfile.gettempdir(), help="where the steps of each violation are saved")
+    parser.add_argument("--show", type=int, default=30, help="how many of the last steps a violation prints")
+    parser.add_argument("--quiet", action="store_true")
+    parser.add_argument("--shrink", action="store_true", help="with --replay: save the fewest steps that still fail so")
+    args = parser.parse_args()
+    planned = None
+    if args.replay:
+        lines = [json.loads(line) for line in pathlib.Path(args.replay).read_text().splitlines()]
+        planned = [s for s in lines if "ch" in s]
+    if args.shrink:
+        wanted = next((s["violation"] for s in lines if "violation" in s), None)
+        args.shrinking = True
+        fewest = shrink(args, planned, wanted or Monkey(args).play(planned)[0])
+        path = pathlib.Path(args.replay).with_suffix(".short.jsonl")
+        path.write_text("".join(json.dumps(s) + "\n" for s in [{"violation": wanted}] + fewest))
+        print(f"{len(fewest)} steps in {path}")
+        return 0
+    args.shrinking = False
+    monkey = Monkey(args)
+    violations = monkey.play(planned)
+    print(json.dumps(dict(sorted(monkey.figures.items())), indent=1))
+    return 1 if violations else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
