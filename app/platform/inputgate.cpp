@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 
+#include <map>
 #include <set>
 
 namespace tessaro::platform {
@@ -26,19 +27,32 @@ protected:
             return false;
         }
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (type == QEvent::KeyPress && !key->isAutoRepeat()) {
-            fresh_.insert(key->key());
-        }
         const bool fresh = fresh_.contains(key->key());
-        if (type == QEvent::KeyRelease && !key->isAutoRepeat()) {
-            fresh_.erase(key->key());
+        if (type == QEvent::KeyRelease) {
+            if (!fresh) {
+                releasedAt_[key->key()] = key->timestamp();
+            } else if (!key->isAutoRepeat()) {
+                fresh_.erase(key->key());
+            }
+            return !fresh;
         }
-        return !fresh;
+        if (fresh) {
+            return false;
+        }
+        // A held key repeats as a release and a press at the same moment; Qt does not always tell them from
+        // a new press, when the press has not yet arrived as it looks at the release.
+        const auto released = releasedAt_.find(key->key());
+        if (key->isAutoRepeat() || (released != releasedAt_.end() && released->second == key->timestamp())) {
+            return true;
+        }
+        fresh_.insert(key->key());
+        return false;
     }
 
 private:
     QWidget& window_;
     std::set<int> fresh_;
+    std::map<int, quint64> releasedAt_;  // when each key that is not fresh was last let go, or seemed to be
 };
 
 }  // namespace

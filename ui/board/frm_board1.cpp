@@ -167,9 +167,16 @@ void frm_board1::img_bird_DragDrop(SquareIndex index)
 
 bool frm_board1::event(QEvent* event)
 {
-    // A window opened over the board takes the pointer from the button, and the release with it.
-    if (event->type() == QEvent::WindowBlocked) {
-        btn_view_MouseUp();
+    // A window opened over the board takes the pointer from the button, and the release with it. Its menus
+    // are out of use meanwhile: else a screen reader could still open one beneath that window.
+    if (event->type() == QEvent::WindowBlocked || event->type() == QEvent::WindowUnblocked) {
+        const bool blocked = event->type() == QEvent::WindowBlocked;
+        if (blocked) {
+            btn_view_MouseUp();
+        }
+        for (QMenu* menu : {ui_->mnu_file, ui_->mnu_help}) {
+            menu->menuAction()->setEnabled(!blocked);
+        }
     }
     return QMainWindow::event(event);
 }

@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QMenuBar>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -154,11 +155,19 @@ private slots:
             for (const char* item : {"mnu_puz1", "mnu_rules", "mnu_about", "mnu_exit"}) {
                 board_->findChild<QAction*>(item)->trigger();
             }
+            QAccessible::queryAccessibleInterface(board_->menuBar())->child(0)->actionInterface()->doAction(
+                QAccessibleActionInterface::showMenuAction());
             QTest::qWait(20);
+            QVERIFY(QApplication::activePopupWidget() == nullptr);  // no menu opens beneath the window either
         };
         board_->findChild<QAction*>("mnu_rules")->trigger();
         QTRY_COMPARE(closer.opened, QStringList{"frm_help"});
         QCOMPARE(board_->puzzle().board(), StartArrangement());
+        board_->activateWindow();  // no window manager gives it back
+        QVERIFY(QTest::qWaitForWindowActive(board_.get()));
+        QTest::keyClick(board_.get(), Qt::Key_F, Qt::AltModifier);  // the menus work again once it is gone
+        QTRY_COMPARE(QApplication::activePopupWidget(), board_->findChild<QMenu*>("mnu_file"));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
         for (SquareIndex index : kThirtyMoveLine) {
             click(index);
         }
@@ -186,6 +195,12 @@ private slots:
                 QApplication::sendEvent(focused, &press);
                 QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QString(), true);
                 QApplication::sendEvent(focused, &space);
+            }
+            // A repeat that Qt did not recognise: a release and a press of the key at the same moment.
+            for (QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
+                QKeyEvent repeat(type, Qt::Key_Return, Qt::NoModifier);
+                repeat.setTimestamp(1000);
+                QApplication::sendEvent(focused, &repeat);
             }
             closedByRepeat = !results->isVisible();
             if (!closedByRepeat) {  // a key pressed afresh in the window acts
