@@ -509,7 +509,7 @@ class Monkey:
         """The squares the step surely clicked, in order, or None when the input may not reach them."""
         if step["ch"] == "atspi" and step["win"] == BOARD and step["node"].startswith("square") and step["act"] == "Press":
             return [int(step["node"].split()[1])]
-        if step["ch"] == "line" and step["how"] == "click":
+        if step["ch"] == "line" and step["how"] == "click" and not before.popup:  # a click beside a menu closes it
             return [step["sq"]]
         if step["ch"] != "mouse" or step["how"] == "drag" or before.popup or not xw or xw[0][0] != BOARD or "mid" in step:
             return None
