@@ -583,6 +583,9 @@ class Monkey:
         view, xw = self.view or self.game.settle(), self.game.x_windows()
         if view is None or not xw:
             raise Violation("the game is gone")
+        for kind, _, x, y, width, height in xw:
+            if min(width, height) < 20:  # no window of the game is that small: a drag's icon, say
+                raise Violation(f"a stray {width} x {height} window at {x},{y}")
         step = step or self.choose(view, xw)
         self.steps.append(step)
         self.figures["steps: " + step["ch"]] += 1

@@ -1,7 +1,9 @@
 // Loading of the help window, its topics and its link.
 #include "frm_help.h"
 
+#include <QMouseEvent>
 #include <QShowEvent>
+#include <QTextCursor>
 #include <QUrl>
 
 #include "accessibility.h"
@@ -60,6 +62,7 @@ void frm_help::Form_Load()
 
     // Read-only: without Qt::TextEditable the text can be selected and copied, never changed.
     ui_->txt_help->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    ui_->txt_help->viewport()->installEventFilter(this);
 
     ui_->lbl_splash->setGeometry(1, 1, 0, 0);
 
@@ -98,6 +101,22 @@ void frm_help::Form_Activate()
     } else if (state_.HelpTopic == kHelpTopicAbout) {
         ShowAbout();
     }
+}
+
+bool frm_help::eventFilter(QObject* watched, QEvent* event)
+{
+    // A press inside the selection arms Qt's text drag, and the text box's auto-scroll timer can start
+    // that drag with the button already up: a drag that never ends, whose icon window crashes the game
+    // when closed. Dropping the selection first makes the press start a new one; copying is unchanged.
+    if (watched == ui_->txt_help->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        if (press->button() == Qt::LeftButton && !press->modifiers().testFlag(Qt::ShiftModifier)) {
+            QTextCursor cursor = ui_->txt_help->textCursor();
+            cursor.clearSelection();
+            ui_->txt_help->setTextCursor(cursor);
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void frm_help::DisplayHelp(const QString& fileName)

@@ -1,6 +1,10 @@
 // Tests of the help window: topics, buttons, the read-only text, files shown as they are, and the link.
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QDrag>
+#include <QMouseEvent>
 #include <QDesktopServices>
 #include <QFile>
 #include <QLabel>
@@ -129,6 +133,30 @@ private slots:
         QVERIFY(help.window.isVisible());
         QTest::keyClick(text, Qt::Key_Escape);
         QVERIFY(!help.window.isVisible());
+    }
+
+    // Dragging selected text out would start Qt's text drag, which its auto-scroll timer can also start
+    // with the button already up: an endless drag whose icon window, once closed, crashed the game. A
+    // press in the selection starts a new selection instead; select and copy still work.
+    void selectedTextIsSelectedAgainNeverDragged()
+    {
+        const ProgramDirectory dir;
+        HelpWindow help(tessaro::kHelpTopicRules, dir);
+        auto* text = static_cast<QPlainTextEdit*>(help.control("txt_help"));
+        QWidget* area = text->viewport();
+        text->selectAll();
+        const QPoint inside = area->rect().center();
+        QTest::mousePress(area, Qt::LeftButton, {}, inside);
+        QMouseEvent move(QEvent::MouseMove, QPointF(inside.x(), area->height() + 30), area->mapToGlobal(QPointF(inside.x(), area->height() + 30)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(area, &move);
+        QVERIFY(!text->findChild<QDrag*>());
+        QTest::mouseRelease(area, Qt::LeftButton, {}, inside);
+        QVERIFY(text->textCursor().hasSelection());  // the new one, from the press to the move
+        QVERIFY(text->textCursor().selectedText() != text->toPlainText());
+        text->selectAll();
+        text->copy();
+        QCOMPARE(QGuiApplication::clipboard()->text(), dir.shown("default.txt"));
     }
 
     void showsTextFilesAsTheyAre_data()
