@@ -1,6 +1,5 @@
 // Long seeded runs of random clicks and New Games through the rules, checked against an independent model.
 #include "puzzle.h"
-#include "puzzle.h"
 #include "recordingview.h"
 #include "solver.h"
 
