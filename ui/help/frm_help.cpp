@@ -1,6 +1,7 @@
 // Loading of the help window, its topics and its link.
 #include "frm_help.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QShowEvent>
 #include <QTextCursor>
@@ -62,6 +63,7 @@ void frm_help::Form_Load()
 
     // Read-only: without Qt::TextEditable the text can be selected and copied, never changed.
     ui_->txt_help->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    ui_->txt_help->installEventFilter(this);
     ui_->txt_help->viewport()->installEventFilter(this);
 
     ui_->lbl_splash->setGeometry(1, 1, 0, 0);
@@ -105,6 +107,11 @@ void frm_help::Form_Activate()
 
 bool frm_help::eventFilter(QObject* watched, QEvent* event)
 {
+    // The read-only text ignores Enter, which would then press the button Qt made the dialog's default.
+    if (watched == ui_->txt_help && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        return key == Qt::Key_Return || key == Qt::Key_Enter;
+    }
     // A press inside the selection arms Qt's text drag, and the text box's auto-scroll timer can start
     // that drag with the button already up: a drag that never ends, whose icon window crashes the game
     // when closed. Dropping the selection first makes the press start a new one; copying is unchanged.
