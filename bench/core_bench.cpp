@@ -13,6 +13,8 @@ public:
     void showSquare(SquareIndex, Knight) override {}
     void showNewGame(const Arrangement&) override {}
     void showMoveCount(std::string_view caption) override { benchmark::DoNotOptimize(caption.data()); }
+    void showMove(Knight, SquareIndex, std::int16_t) override {}
+    void showNoMove(SquareIndex, NoMove) override {}
     void showResults() override {}
 };
 

@@ -40,7 +40,13 @@ std::string MoveCountCaption(std::int16_t moveCount)
 
 void Puzzle::ClickSquare(SquareIndex index)
 {
-    if (state_.GameOver == kTrue || !IsSquare(index) || board_.at(index) == kEmpty) {
+    if (!IsSquare(index)) {
+        return;
+    }
+    if (state_.GameOver == kTrue || state_.EmptySquare == 0 || board_.at(index) == kEmpty) {
+        view_.showNoMove(index, state_.GameOver == kTrue ? NoMove::GameOver
+                                : state_.EmptySquare == 0 ? NoMove::NoGame
+                                                          : NoMove::EmptySquare);
         return;
     }
     MovePiece(index);
@@ -50,6 +56,7 @@ void Puzzle::ClickSquare(SquareIndex index)
 void Puzzle::MovePiece(SquareIndex index)
 {
     if (!IsLegalMove(index, state_.EmptySquare)) {
+        view_.showNoMove(index, NoMove::NotAJump);
         return;
     }
     const SquareIndex into = state_.EmptySquare;
@@ -63,6 +70,7 @@ void Puzzle::MovePiece(SquareIndex index)
     }
     view_.showMoveCount(MoveCountCaption(state_.MoveCount));
     state_.EmptySquare = index;
+    view_.showMove(board_.at(into), into, state_.MoveCount);
 }
 
 void Puzzle::GameWin()

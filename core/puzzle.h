@@ -44,6 +44,14 @@ std::int16_t ResultLevelFor(std::int16_t moveCount);
 // The rank shown for a result level; nothing for a level that names none.
 std::optional<Rank> RankFor(std::int16_t resultLevel);
 
+// Why a click on a square moved nothing.
+enum class NoMove {
+    NoGame,       // no game has been started yet
+    GameOver,     // the game is complete; only a new game plays again
+    EmptySquare,  // the square holds no knight
+    NotAJump,     // the knight is not a knight's move from the empty square
+};
+
 // What the rules need from whatever shows the board: the window implements it, tests record it.
 class BoardView {
 public:
@@ -58,6 +66,12 @@ public:
 
     // The move counter's caption changed.
     virtual void showMoveCount(std::string_view caption) = 0;
+
+    // `knight` jumped into `into`, now shown with the count; told before any result.
+    virtual void showMove(Knight knight, SquareIndex into, std::int16_t moveCount) = 0;
+
+    // A click on `square` moved nothing, for `reason`.
+    virtual void showNoMove(SquareIndex square, NoMove reason) = 0;
 
     // Present the result of the completed game and return once the player has closed it.
     virtual void showResults() = 0;
@@ -79,6 +93,7 @@ public:
 
     // A click on square `index`, as the board's drop handler receives it: ignored once the game is over
     // and on an empty square; otherwise MovePiece, then GameWin, whether or not the move was legal.
+    // Whatever it does, the view is told: a move, or why nothing moved.
     void ClickSquare(SquareIndex index);
 
     // Lays out the fixed start arrangement and resets the state, from any state.

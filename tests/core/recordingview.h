@@ -24,6 +24,15 @@ public:
     void showSquare(SquareIndex square, Knight knight) override { shown.set(square, knight); }
     void showNewGame(const Arrangement& board) override { shown = board; }
     void showMoveCount(std::string_view text) override { caption = text; }
+    void showMove(Knight knight, SquareIndex into, std::int16_t count) override
+    {
+        told = "knight " + std::to_string(knight) + " to " + std::to_string(into) + " move " + std::to_string(count);
+    }
+    void showNoMove(SquareIndex square, NoMove reason) override
+    {
+        static constexpr const char* kReasons[] = {"no game", "game over", "empty", "not a jump"};
+        told = std::to_string(square) + " " + kReasons[static_cast<int>(reason)];
+    }
     void showResults() override
     {
         ++resultsShown;
@@ -34,6 +43,7 @@ public:
 
     Arrangement shown;
     std::string caption = "0";
+    std::string told;  // the last move or refusal, in short
     int resultsShown = 0;
     std::function<void()> whileResultsOpen;
 };
