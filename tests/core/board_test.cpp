@@ -1,9 +1,9 @@
-// The board's placement and the properties of its move table.
+// The board's placement, the arrow keys' walk over it, and its move table against the knight's jump.
 #include "board.h"
 
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <cstdlib>
 
 namespace tessaro {
 namespace {
@@ -44,24 +44,21 @@ TEST(Board, NeighbourOfFollowsTheArrowsToTheNearestSquare)
     }
 }
 
-TEST(MoveTable, IsSymmetricIrreflexiveHalfTurnInvariantWith52PairsAndNothingOffTheBoard)
+// Every pair of numbers, squares or not: a move is legal exactly where the cells are a knight's jump apart.
+TEST(Board, MovesAreExactlyTheKnightsJumpsBetweenSquares)
 {
-    int pairs = 0;
-    for (SquareIndex e = 1; e <= kSquareCount; ++e) {
-        EXPECT_GE(Sources(e).size(), 3u) << e;
-        for (SquareIndex s : Sources(e)) {
-            EXPECT_NE(s, e);
-            EXPECT_TRUE(IsLegalMove(e, s)) << s << " -> " << e << " but not back";
-            EXPECT_TRUE(IsLegalMove(26 - s, 26 - e)) << "half turn of " << s << " -> " << e;
-            ++pairs;
+    int moves = 0;
+    for (SquareIndex from = -1; from <= 26; ++from) {
+        for (SquareIndex into = -1; into <= 26; ++into) {
+            const Cell a = CellOf(from);
+            const Cell b = CellOf(into);
+            const bool jump = IsSquare(from) && IsSquare(into) && std::abs((a.column - b.column) * (a.row - b.row)) == 2;
+            EXPECT_EQ(IsLegalMove(from, into), jump) << from << " -> " << into;
+            moves += jump ? 1 : 0;
         }
     }
-    EXPECT_EQ(pairs, 2 * 52);
-    EXPECT_EQ(std::vector<SquareIndex>(Sources(25).begin(), Sources(25).end()), (std::vector<SquareIndex>{19, 21, 22}));
-    for (SquareIndex bad : {SquareIndex{0}, SquareIndex{-1}, SquareIndex{26}, SquareIndex{32767}}) {
-        EXPECT_TRUE(Sources(bad).empty()) << bad;
-        EXPECT_EQ(CellOf(bad), (Cell{-1, -1})) << bad;
-    }
+    EXPECT_EQ(moves, 2 * 52);
+    EXPECT_EQ(CellOf(32767), (Cell{-1, -1}));
 }
 
 }  // namespace
