@@ -1,4 +1,4 @@
-// Tests of the results window: rank, message and sound per level, and no icon of its own.
+// Tests of the results window: rank, message and sound per level, the message on its two lines.
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -16,7 +16,6 @@ namespace {
 
 const QByteArray kApplause = QByteArrayLiteral("RIFF\x10\0\0\0WAVEapplause");
 const QByteArray kCheers = QByteArrayLiteral("RIFF\x10\0\0\0WAVEcheers\0\xff");
-const QString kStoredRank = QStringLiteral("Amateur Level");
 
 // A program directory of its own whose SOUND folder holds the two result sounds.
 struct ProgramDirectory {
@@ -33,9 +32,9 @@ struct ProgramDirectory {
 
 // The window for a level, with the sounds it started.
 struct Results {
-    Results(std::int16_t level, const ProgramDirectory& programDirectory, QWidget* parent = nullptr)
+    Results(std::int16_t level, const ProgramDirectory& programDirectory)
         : window((state.game.ResultLevel = level, state), programDirectory.dir.path(),
-                 [this](const QByteArray& data) { played << data; }, parent)
+                 [this](const QByteArray& data) { played << data; })
     {
     }
     QString text(const char* name) const { return window.findChild<QLabel*>(QLatin1String(name))->text(); }
@@ -65,13 +64,7 @@ private slots:
         const QString amateur = QStringLiteral("Good try, but the puzzle can be solved with far fewer moves.");
         QTest::newRow("30 cheers") << 30 << "Expert Level" << expert << QByteArrayList{kCheers};
         QTest::newRow("35 applause") << 35 << "Intermediate Level" << intermediate << QByteArrayList{kApplause};
-        QTest::newRow("40 applause") << 40 << kStoredRank << amateur << QByteArrayList{kApplause};
-        // Levels that name no rank keep the stored captions and start nothing.
-        for (const int level : {0, 31, -1}) {
-            QTest::addRow("%d no rank", level)
-                << level << kStoredRank
-                << "Good try, but you can shave several strokes from your score." << QByteArrayList{};
-        }
+        QTest::newRow("40 applause") << 40 << "Amateur Level" << amateur << QByteArrayList{kApplause};
     }
 
     void showsRankMessageAndSoundOfTheLevel()
@@ -88,16 +81,6 @@ private slots:
         QCOMPARE(results.played, played);
         const auto* text = results.window.findChild<QLabel*>(QStringLiteral("lbl_text"));
         QVERIFY2(text->heightForWidth(text->width()) <= text->height(), "more than its two lines");
-    }
-
-    // Opened over the board, it takes none of the board's icon (the end-to-end run checks the X window too).
-    void hasNoWindowIconOfItsOwn()
-    {
-        QWidget board;
-        board.setWindowIcon(QIcon(QPixmap(32, 32)));
-        const ProgramDirectory dir;
-        Results results(30, dir, &board);
-        QVERIFY(results.window.windowIcon().isNull());
     }
 };
 
