@@ -143,42 +143,6 @@ private slots:
         }
     }
 
-    // Qt's AT-SPI bridge presses a control or triggers a menu item whatever window is open over it.
-    void nothingActsBeneathTheResultsOrTheHelpWindow()
-    {
-        newGame();
-        ModalCloser closer;
-        closer.whileOpen = [this](QDialog*) {
-            accessiblePress(square(19));
-            QTest::qWait(150);  // the press is reported like a button's click, a moment later
-            square(21)->click();
-            for (const char* item : {"mnu_puz1", "mnu_rules", "mnu_about", "mnu_exit"}) {
-                board_->findChild<QAction*>(item)->trigger();
-            }
-            QAccessible::queryAccessibleInterface(board_->menuBar())->child(0)->actionInterface()->doAction(
-                QAccessibleActionInterface::showMenuAction());
-            QTest::qWait(20);
-            QVERIFY(QApplication::activePopupWidget() == nullptr);  // no menu opens beneath the window either
-        };
-        board_->findChild<QAction*>("mnu_rules")->trigger();
-        QTRY_COMPARE(closer.opened, QStringList{"frm_help"});
-        QCOMPARE(board_->puzzle().board(), StartArrangement());
-        board_->activateWindow();  // no window manager gives it back
-        QVERIFY(QTest::qWaitForWindowActive(board_.get()));
-        QTest::keyClick(board_.get(), Qt::Key_F, Qt::AltModifier);  // the menus work again once it is gone
-        QTRY_COMPARE(QApplication::activePopupWidget(), board_->findChild<QMenu*>("mnu_file"));
-        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
-        for (SquareIndex index : kThirtyMoveLine) {
-            click(index);
-        }
-        QCOMPARE(closer.opened, (QStringList{"frm_help", "frm_win"}));
-        QCOMPARE(board_->puzzle().board(), TargetArrangement());
-        QCOMPARE(state_->game, (GameState{25, 30, kTrue, 30}));
-        QVERIFY(board_->isVisible());
-        QTest::qWait(50);
-        QCOMPARE(closer.opened.size(), 2);  // no queued help window opens once they are gone
-    }
-
     // Held down, the key that made the last move would otherwise close the results at once by its repeat.
     void aKeyHeldWhenTheResultsOpenDoesNothingThereUntilReleased()
     {
@@ -213,20 +177,6 @@ private slots:
         QCOMPARE(closer.opened, QStringList{"frm_win"});
         QVERIFY(!closedByRepeat);
         QCOMPARE(state_->game.GameOver, kTrue);
-    }
-
-    // The release of a held "Final Sequence" goes to the window that opened over the board meanwhile.
-    void theTargetViewEndsWhenAWindowOpensOverTheBoard()
-    {
-        newGame();
-        ModalCloser closer;
-        QTest::mousePress(view(), Qt::LeftButton);
-        QVERIFY(label("img_overlay")->isVisible());
-        board_->findChild<QAction*>("mnu_about")->trigger();
-        QTRY_COMPARE(closer.opened, QStringList{"frm_help"});
-        QVERIFY(!label("img_overlay")->isVisible() && square(25)->isVisible() && !view()->isDown());
-        click(21);
-        QCOMPARE(shownKnight(25), Knight{1});
     }
 
     // A screen reader finds the target in the button's description: the button has nothing to press.
