@@ -14,7 +14,7 @@ mkdir -p "$build"
 {
     cmake -S "$source_dir" -B "$build" -DCMAKE_BUILD_TYPE=Release &&
         cmake --build "$build" -j2 --target tessaro x11_close bench_minimal_window bench_map_listener \
-            bench_click_latency bench_first_use stalled_audio_server
+            bench_click_latency bench_first_use
 } >"$build/bench-build.log" 2>&1 || { tail -n 40 "$build/bench-build.log" >&2; exit 1; }
 
 export TESSARO=$build/bin/tessaro X11_CLOSE=$build/tests/app/x11_close SHOTS=${SHOTS:-$(mktemp -d)}
@@ -22,10 +22,9 @@ X11_TIME_LIMIT=${X11_TIME_LIMIT:-3600}
 source "$source_dir/tests/app/x11.sh"
 WORK=$(mktemp -d)
 chmod 755 "$WORK"
-source "$source_dir/tests/hardening/private_pulse.sh"
-trap '[ -n "${STALLED_PID:-}" ] && kill "$STALLED_PID" 2>/dev/null; pulse_stop; x11_stop; rm -rf "$WORK"' EXIT
+trap '[ -n "${STALLED_PID:-}" ] && kill "$STALLED_PID" 2>/dev/null; session_sound_stop; x11_stop; rm -rf "$WORK"' EXIT
 x11_start
-pulse_start
+session_sound
 
 bench=$build/bench
 splash_name="Tessaro - an Orvane puzzle"
@@ -65,7 +64,7 @@ mkdir -p "$WORK/empty-runtime"
 chmod 700 "$WORK/empty-runtime"
 no_server_ms=$(startup_with -u PULSE_SERVER XDG_RUNTIME_DIR="$WORK/empty-runtime" PULSE_CLIENTCONFIG="$WORK/client.conf")
 missing_ms=$(startup_with PULSE_SERVER="unix:$WORK/missing/native")
-"$build/tests/app/stalled_audio_server" "$WORK/stalled" &
+"$source_dir/tests/app/stalled_audio_server.py" "$WORK/stalled" &
 STALLED_PID=$!
 stalled_ms=$(startup_with PULSE_SERVER="unix:$WORK/stalled")
 

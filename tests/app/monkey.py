@@ -1,12 +1,15 @@
 #!/usr/bin/python3
 """A seeded random run of the whole game: X mouse and keys, screen-reader actions, menu commands and
 window closes, each followed by a check of what a player and a screen reader then see against a model
-of the rules written here from scratch.
+of the rules written here from scratch, and of what is heard. On Wayland, where no input can be made
+from outside, the screen reader's actions alone.
 
-Started inside a private D-Bus session with DISPLAY set (monkey_test.sh). A violation prints the
-seed and the steps since the game started, as JSON lines that --replay runs again.
+Started inside a private session with the display chosen (monkey_test.sh); with PULSE_SOCKET set, the
+game plays into that server's null sink and its monitor is listened to. A violation prints the seed and
+the steps since the game started, as JSON lines that --replay runs again.
 """
 import argparse
+import array
 import collections
 import hashlib
 import json
@@ -18,12 +21,14 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 
 import pyatspi
-import atspi_game
-from atspi_game import THIRTY_MOVE_LINE as LINE, action_names as actions, descendants
 
+# The 30-move line, read from its one definition (kThirtyMoveLine in core/solver.h).
+LINE = [int(square) for square in re.search(r"kThirtyMoveLine\{([^}]*)\}", (
+    pathlib.Path(__file__).resolve().parents[2] / "core" / "solver.h").read_text()).group(1).split(",")]
 # The board: squares numbered row by row over these columns of a 7 x 7 grid.
 ROWS = [[2], [2, 3, 4], [1, 2, 3, 4, 5, 6], [1, 2, 3, 4, 5], [0, 1, 2, 3, 4, 5], [2, 3, 4], [4]]
 CELL = dict(enumerate(((c, r) for r, cols in enumerate(ROWS) for c in cols), start=1))
@@ -41,9 +46,26 @@ PRESSABLE = {pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_LINK
              pyatspi.ROLE_TEXT, pyatspi.ROLE_LABEL}
 KEYS = ["Left", "Right", "Up", "Down", "Tab", "shift+Tab", "space", "Return", "Escape", "alt+f", "alt+h",
         "n", "e", "r", "a", "x"]
-# No sound server on purpose, and no browser for the link: the game says so and goes on.
+# No sound server in some runs, and no browser for the link: the game says so and goes on.
 HARMLESS = [re.compile(p) for p in (r"PulseAudioService: pa_context_connect\(\) failed$",
                                     r"Unable to detect a launcher for 'file://.*/orvane\.html'$")]
+SILENCE = 16  # the loudest sample, of 32,767, that still counts as silence on the null sink
+
+
+def descendants(node):
+    for index in range(node.childCount):
+        child = node.getChildAtIndex(index)
+        if child is not None:
+            yield child
+            yield from descendants(child)
+
+
+def actions(node):
+    try:
+        action = node.queryAction()
+    except NotImplementedError:
+        return []
+    return [action.getName(i) for i in range(action.nActions)]
 
 
 def empty_of(board):
@@ -86,12 +108,15 @@ class View:
         self.windows, self.squares, self.nodes = [], {}, []
         self.moves = self.focus = None
         self.results, self.popup, self.menus = (), False, {}
+        self.unnamed, self.modal = [], set()
         for window in app:
             if window is None or not window.getState().contains(pyatspi.STATE_SHOWING):
                 continue
             title = window.name
             kind = MESSAGE if title == BOARD and window.getRole() != pyatspi.ROLE_FRAME else title
             self.windows.append(kind)
+            if window.getState().contains(pyatspi.STATE_MODAL):
+                self.modal.add(kind)
             for node in descendants(window):
                 self.read(kind, self.windows.count(kind) - 1, node)
 
@@ -103,7 +128,7 @@ class View:
             self.squares[square] = int(words[1]) if words[0] == "Knight" else 0
             if state.contains(pyatspi.STATE_FOCUSED):
                 self.focus = square
-        elif kind == BOARD and role == pyatspi.ROLE_LABEL and name == "Moves":
+        elif kind == BOARD and role == pyatspi.ROLE_LABEL and name.startswith("Moves"):
             self.moves = count_of(node)
         elif kind == BOARD and role == pyatspi.ROLE_POPUP_MENU and state.contains(pyatspi.STATE_SHOWING):
             self.popup = True
@@ -111,8 +136,10 @@ class View:
             self.results += (name,)
         if kind == BOARD and role == pyatspi.ROLE_MENU_ITEM:
             self.menus[name] = node
-        if role in PRESSABLE and name != "Exit":
+        if role in PRESSABLE:
             self.nodes.append((kind, index, node))
+        if not name and state.contains(pyatspi.STATE_FOCUSABLE):
+            self.unnamed.append(f"{node.getRoleName()} in \"{kind}\"")
 
     def board(self):
         return tuple([0] + [self.squares.get(s, -1) for s in CELL])
@@ -125,11 +152,19 @@ class View:
 
 
 def count_of(label):
-    """The move count, whether the label offers it as its text or only in its other properties."""
+    """The move count, wherever the label offers it: as its text, its description or in its name."""
     try:
-        return label.queryText().getText(0, -1).strip()
+        texts = [label.queryText().getText(0, -1)]
     except NotImplementedError:
-        return next((v for v in (label.description, label.name) if v.strip().isdigit()), None)
+        texts = []
+    return next((found.group() for text in texts + [label.description, label.name]
+                 for found in [re.search(r"\d+", text)] if found), None)
+
+
+def dismiss_id(view, kind):
+    """The button that closes the window of this kind: its OK, else its last button."""
+    buttons = [node_id(n) for k, _, n in view.nodes if k == kind and n.getRole() == pyatspi.ROLE_PUSH_BUTTON]
+    return "push button:OK" if "push button:OK" in buttons else buttons[-1]
 
 
 def node_id(node):
@@ -137,20 +172,34 @@ def node_id(node):
     return f"square {words[-1]}" if words[-2:-1] == ["square"] else f"{node.getRoleName()}:{node.name}"
 
 
-class Game(atspi_game.Game):
+class Game:
     """The running program, started in an environment of its own: its process, X windows and accessible tree."""
 
     def __init__(self, args):
         self.args, self.log = args, tempfile.NamedTemporaryFile(prefix="tessaro-stderr-", delete=False)
         self.home = tempfile.mkdtemp(prefix="tessaro-home-")
         env = {"PATH": "/usr/bin:/bin", "HOME": self.home, "XDG_RUNTIME_DIR": self.home, "LANG": "C.UTF-8",
-               "DISPLAY": os.environ["DISPLAY"], "DBUS_SESSION_BUS_ADDRESS": os.environ["DBUS_SESSION_BUS_ADDRESS"],
-               "QT_QPA_PLATFORM": "xcb", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
-               "PULSE_SERVER": f"unix:{self.home}/no-sound-server"}
+               "DBUS_SESSION_BUS_ADDRESS": os.environ["DBUS_SESSION_BUS_ADDRESS"],
+               "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "PULSE_SERVER": os.environ["PULSE_SERVER"]}
+        if args.wayland:
+            # The compositor's socket is in the session's runtime folder, not the game's.
+            env |= {"QT_QPA_PLATFORM": "wayland",
+                    "WAYLAND_DISPLAY": f"{os.environ['XDG_RUNTIME_DIR']}/{os.environ['WAYLAND_DISPLAY']}"}
+        else:
+            env |= {"QT_QPA_PLATFORM": "xcb", "DISPLAY": os.environ["DISPLAY"]}
         os.chmod(self.home, 0o700)
         pyatspi.Registry.getDesktop(0).childCount  # the accessibility bus up before the game looks for it
         self.process = subprocess.Popen([args.tessaro], env=env, stdout=subprocess.DEVNULL, stderr=self.log)
         self.read_lines, self.board_window = 0, None
+
+    def application(self):
+        desktop = pyatspi.Registry.getDesktop(0)
+        for index in range(desktop.childCount):
+            app = desktop.getChildAtIndex(index)
+            if app is not None and app.get_process_id() == self.process.pid:
+                app.clearCache()
+                return app
+        return None
 
     def look(self):
         deadline = time.monotonic() + 15
@@ -166,20 +215,28 @@ class Game(atspi_game.Game):
             time.sleep(0.05)
         raise Violation("the accessible tree cannot be read")
 
-    def settle(self, least=0.15, most=5.0):
-        """The view once nothing has changed for `least` seconds (or after `most`); None once the game ended."""
+    def settle(self, least=0.15, most=5.0, until=None):
+        """The view once `until` holds for it, or without `until` once nothing has changed for `least` seconds;
+        after `most` seconds in any case. None once the game ended."""
         begun = changed = time.monotonic()
-        view, last = None, None
+        last = None
         while True:
             view = self.look()
-            if view is None:
-                return None
+            if view is None or until is not None and until(view):
+                return view
             now = time.monotonic()
             if view.signature() != last:
                 last, changed = view.signature(), now
-            elif now - changed >= least or now - begun >= most:
+            elif until is None and now - changed >= least or now - begun >= most:
                 return view
             time.sleep(0.03)
+
+    def windows(self, view):
+        """The game's showing windows, topmost first, as (kind, id, x, y, width, height); on Wayland the
+        accessible tree's, with neither id nor place."""
+        if not self.args.wayland:
+            return self.x_windows()
+        return sorted(((kind, None, 0, 0, 0, 0) for kind in view.windows), key=lambda w: w[0] not in DIALOGS)
 
     def x_windows(self):
         """The game's visible X windows, topmost first, as (kind, id, x, y, width, height)."""
@@ -213,6 +270,29 @@ class Game(atspi_game.Game):
         shutil.rmtree(self.home, ignore_errors=True)
 
 
+class Monitor:
+    """The private sound server's null sink, listened to: when something was last heard on it."""
+
+    def __init__(self, server):
+        self.heard_at = float("-inf")
+        self.process = subprocess.Popen(["parec", "-s", server, "-d", "nullsink.monitor", "--raw", "--format=s16le",
+                                         "--rate=8000", "--channels=1", "--latency-msec=50"],
+                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        threading.Thread(target=self.listen, daemon=True).start()
+
+    def listen(self):
+        while chunk := self.process.stdout.read(800):
+            if max(map(abs, array.array("h", chunk[:len(chunk) // 2 * 2])), default=0) > SILENCE:
+                self.heard_at = time.monotonic()
+
+    def heard_since(self, moment, most=10.0):
+        """Whether a sound reached the sink after `moment`, waiting up to `most` seconds for one."""
+        deadline = time.monotonic() + most
+        while self.heard_at < moment and time.monotonic() < deadline:
+            time.sleep(0.05)
+        return self.heard_at >= moment
+
+
 class Model:
     """The rules as a player knows them: the board, the count, and whether the game is over."""
 
@@ -220,7 +300,7 @@ class Model:
         self.phase, self.board, self.count, self.over, self.results = SPLASH, BLANK, 0, False, None
         self.pending = []  # the second click of an out-and-back pair
         self.detour = []  # the squares that take the board back to the optimal line, last first; None: lost
-        self.streak = False  # a game played along the line with little else, for a win at the expert rank
+        self.goal = None  # the rank a game played along the line with little else is won at
         self.pictures = {}
 
     def line_next(self):
@@ -262,33 +342,48 @@ def extents(node, window):
 
 
 class Monkey:
-    def __init__(self, args):
+    def __init__(self, args, monitor=None):
         self.args, self.rng = args, random.Random(args.seed)
         self.figures = collections.Counter()
         self.violations, self.game, self.steps, self.view = [], None, [], None
+        self.monitor = monitor
+        self.begun = 0.0  # when the step being checked began
+
+    def goal(self):
+        """The rank a new game aims at: the first one not won yet, else now and then the expert's."""
+        unwon = [name for _, name, _ in RANKS if not self.figures["won: " + name]]
+        return unwon[0] if unwon else RANKS[0][1] if self.rng.random() < 0.25 else None
 
     # ---- choosing a step ----
     def choose(self, view, xw):
         rng, model = self.rng, self.model
         clean = not view.dialogs() and not view.popup and model.phase == BOARD and not model.over
         if model.pending and clean:
-            square = model.pending.pop(0)
-            return {"ch": "line", "sq": square, "how": "click", "at": square_point(rng, xw, square)}
+            return self.line_step(model.pending.pop(0), xw)
         model.pending = []
         channels = {"mouse": 30, "key": 20, "atspi": 20, "menu": 20 if model.over or not model.line_next() else 6,
                     "close": 4 if any(w[0] not in (BOARD, "popup") for w in xw) else 0}
+        if self.args.wayland:  # no input from outside: the screen reader's channels
+            channels |= {"mouse": 0, "key": 0, "atspi": 40}
         if clean and model.line_next():
-            channels["line"] = 2000 if model.streak else 120
+            channels["line"] = 2000 if model.goal else 120
         channel = rng.choices(list(channels), list(channels.values()))[0]
         return getattr(self, "choose_" + channel)(view, xw)
 
     def choose_line(self, view, xw):
-        hole = empty_of(self.model.board)
-        if self.model.count < 20 and self.rng.random() < 0.07:  # out and back: two more moves on the count
-            out = self.rng.choice(sorted(s for s in JUMPS[hole] if self.model.board[s]))
-            self.model.pending = [hole]
-            return {"ch": "line", "sq": out, "how": "click", "at": square_point(self.rng, xw, out)}
-        square, how = self.model.line_next(), self.rng.choices(["click", "key", "hold"], [8, 1, 1])[0]
+        model, hole = self.model, empty_of(self.model.board)
+        # Out and back, two more moves on the count: at random, or as many times as the rank aimed at needs.
+        detours = {None: 20 if self.rng.random() < 0.07 else 0, "Expert Level": 0, "Intermediate Level": 2,
+                   "Amateur Level": 6}[model.goal]
+        if model.count < detours:
+            out = self.rng.choice(sorted(s for s in JUMPS[hole] if model.board[s]))
+            model.pending = [hole]
+            return self.line_step(out, xw)
+        return self.line_step(model.line_next(), xw, self.rng.choices(["click", "key", "hold"], [8, 1, 1])[0])
+
+    def line_step(self, square, xw, how="click"):
+        if self.args.wayland:
+            return {"ch": "line", "sq": square, "how": "atspi"}
         if how == "click":
             return {"ch": "line", "sq": square, "how": how, "at": square_point(self.rng, xw, square)}
         return {"ch": "line", "sq": square, "how": how, "wait": round(self.rng.uniform(0.3, 0.8), 2)}
@@ -329,19 +424,25 @@ class Monkey:
         return step
 
     def choose_atspi(self, view, xw):
+        # Now and then File > Exit, beneath a modal window too, where it must do nothing.
+        if "Exit" in view.menus and self.rng.random() < 0.03:
+            return {"ch": "atspi", "win": BOARD, "wi": 0, "node": "menu item:Exit", "act": "Press"}
         squares = [n for n in view.nodes if node_id(n[2]).startswith("square")]
-        others = [n for n in view.nodes if n not in squares]
+        others = [n for n in view.nodes if n not in squares and n[2].name != "Exit"]
         kind, index, node = self.rng.choice(squares if squares and self.rng.random() < 0.3 or not others else others)
         if not actions(node):
-            return self.choose_key(view, xw)
+            return self.choose_menu(view, xw) if self.args.wayland else self.choose_key(view, xw)
         return {"ch": "atspi", "win": kind, "wi": index, "node": node_id(node), "act": self.rng.choice(actions(node))}
 
     def choose_menu(self, view, xw):
         return {"ch": "menu", "cmd": self.rng.choices(["New Game", "Rules", "About..."], [6, 1, 1])[0],
-                "how": self.rng.choice(["keys", "click"])}
+                "how": "atspi" if self.args.wayland else self.rng.choice(["keys", "click"])}
 
     def choose_close(self, view, xw):
-        return {"ch": "close", "win": self.rng.choice([w[0] for w in xw if w[0] not in (BOARD, "popup")])}
+        window = self.rng.choice([w[0] for w in xw if w[0] not in (BOARD, "popup")])
+        if self.args.wayland:  # no close requests without the compositor's help: the window's own button
+            return {"ch": "atspi", "win": window, "wi": 0, "node": dismiss_id(view, window), "act": "Press"}
+        return {"ch": "close", "win": window}
 
     # ---- doing a step ----
     def do(self, step, view, xw):
@@ -349,6 +450,9 @@ class Monkey:
 
     def do_line(self, step, view, xw):
         window = window_of(xw, BOARD)
+        if step["how"] == "atspi":
+            self.act(view, BOARD, 0, f"square {step['sq']}", "Press")
+            return
         if step["how"] == "click":
             run("xdotool", "mousemove", "--window", window[1], *map(str, step["at"]), "click", "1")
             return
@@ -406,6 +510,9 @@ class Monkey:
         if window is None:
             return
         title = "File" if step["cmd"] == "New Game" else "Help"
+        if step["how"] == "atspi":
+            self.act(view, BOARD, 0, f"menu item:{step['cmd']}", "Press")
+            return
         if step["how"] == "keys":
             run("xdotool", "windowfocus", "--sync", window[1], "key", "alt+" + title[0].lower(), "sleep", "0.2",
                 "key", {"New Game": "Return", "Rules": "r", "About...": "a"}[step["cmd"]])
@@ -413,8 +520,8 @@ class Monkey:
         top = view.menus.get(title) and extents(view.menus[title], window)
         if top:
             run("xdotool", "mousemove", "--window", window[1], str(top[0] + top[2] // 2), str(top[1] + top[3] // 2),
-                "click", "1", "sleep", "0.3")
-            later = self.game.look()
+                "click", "1")
+            later = self.game.settle(until=lambda v: v.popup, most=1.0)
             item = later and later.menus.get(step["cmd"]) and extents(later.menus[step["cmd"]], window)
             if item:
                 run("xdotool", "mousemove", "--window", window[1], str(item[0] + item[2] // 2),
@@ -432,11 +539,20 @@ class Monkey:
         if after is None:
             self.check_exit(step, before)
             return None
+        if self.exits(step, before):
+            try:
+                self.game.process.wait(10)
+            except subprocess.TimeoutExpired:
+                raise Violation("File > Exit did nothing, with no modal window open") from None
+            self.check_exit(step, before)
+            return None
         bad = self.game.stderr_lines()
         if bad:
             raise Violation("the game printed: " + " | ".join(bad[:5]))
         if len(after.windows) != len(set(after.windows)) or after.windows.count(RESULTS) > 1:
             raise Violation(f"a window shown twice: {after.windows}")
+        if after.unnamed:
+            raise Violation(f"controls a screen reader can focus but not name: {after.unnamed}")
         if model.phase == SPLASH:
             if BOARD not in after.windows:
                 return
@@ -449,19 +565,21 @@ class Monkey:
             raise Violation(f"squares missing from the board: {sorted(set(CELL) - set(after.squares))}"
                             " (is the target picture still shown?)")
         self.check_board(step, before, xw, after)
-        deadline = time.monotonic() + 10
-        while model.results and RESULTS not in after.windows and time.monotonic() < deadline:
-            time.sleep(0.2)  # the results window takes its time, more so under a screen reader's load
-            after = self.game.settle() or after
+        if model.results and RESULTS not in after.windows:  # it takes its time, more so under a screen reader's load
+            after = self.game.settle(until=lambda view: RESULTS in view.windows, most=10) or after
         if after.moves != str(model.count):
             raise Violation(f"Moves reads {after.moves!r}, expected {model.count}")
         self.check_dialogs(step, before, xw, after)
         self.check_picture(after)
         return after
 
+    def exits(self, step, before):
+        """Whether the step presses File > Exit with no modal window to hold it back."""
+        return not before.dialogs() and "menu item:Exit" in (step.get("node"), step.get("mid", {}).get("node"))
+
     def check_exit(self, step, before):
         status = self.game.process.wait()
-        legit = status == 0 and (before.popup and step["ch"] in ("mouse", "key") or
+        legit = status == 0 and (before.popup and step["ch"] in ("mouse", "key") or self.exits(step, before) or
                                  self.model.phase == SPLASH and step["ch"] in ("close", "key"))
         bad = self.game.stderr_lines()
         if not legit or bad:
@@ -484,7 +602,7 @@ class Monkey:
         if seen == START and after.moves == "0" and (model.board, model.count) != (START, 0) and \
                 self.may_start(step, before):
             model.board, model.count, model.over, model.results = START, 0, False, None
-            model.detour, model.streak = [], self.rng.random() < 0.25
+            model.detour, model.goal = [], self.goal()
             self.figures["new games"] += 1
             return
         if seen == model.board:
@@ -509,8 +627,8 @@ class Monkey:
         """The squares the step surely clicked, in order, or None when the input may not reach them."""
         if step["ch"] == "atspi" and step["win"] == BOARD and step["node"].startswith("square") and step["act"] == "Press":
             return [int(step["node"].split()[1])]
-        if step["ch"] == "line" and step["how"] == "click" and not before.popup:  # a click beside a menu closes it
-            return [step["sq"]]
+        if step["ch"] == "line" and (step["how"] == "atspi" or step["how"] == "click" and not before.popup):
+            return [step["sq"]]  # a click beside an open menu only closes it
         if step["ch"] != "mouse" or step["how"] == "drag" or before.popup or not xw or xw[0][0] != BOARD or "mid" in step:
             return None
         points = [step["at"]] + ([step["to"]] if step["how"] == "double" else [])
@@ -546,15 +664,20 @@ class Monkey:
                 raise Violation(f"\"Game Over\" after {model.count} moves on {model.board[1:]}")
             if list(after.results) != list(model.results):
                 raise Violation(f"the results read {after.results}, expected {model.results}")
+            if RESULTS not in after.modal:
+                raise Violation("\"Game Over\" is not modal")
             if RESULTS not in before.dialogs():
                 self.figures["won: " + model.results[0]] += 1
+                if self.monitor and not self.monitor.heard_since(self.begun):
+                    raise Violation("nothing heard as \"Game Over\" opened")
+                self.figures["sounds heard"] += bool(self.monitor)
         elif model.results is not None:
             raise Violation(f"no \"Game Over\" after completing in {model.count} moves (or it closed by itself)")
 
     def check_picture(self, view):
         """The board's picture at a repeated position and focus is always the same: no target view left shown."""
         model = self.model
-        if view.dialogs() or view.popup or model.board not in (START, TARGET, BLANK):
+        if self.args.wayland or view.dialogs() or view.popup or model.board not in (START, TARGET, BLANK):
             return
         window = window_of(self.game.x_windows(), BOARD)
         key = (model.board, model.count, view.focus)
@@ -574,25 +697,42 @@ class Monkey:
             self.game.stop()
         self.game, self.model, self.steps, self.view = Game(self.args), Model(), [], None
         deadline = time.monotonic() + 30
-        while SPLASH not in (self.game.settle() or View([])).windows or not window_of(self.game.x_windows(), SPLASH):
+        while True:
+            view = self.game.settle(until=lambda v: SPLASH in v.windows, most=30) or View([])
+            if SPLASH in view.windows and window_of(self.game.windows(view), SPLASH):
+                return
             if time.monotonic() > deadline:
                 raise SystemExit("FAIL: no splash window within 30 s")
             time.sleep(0.1)
 
     def step(self, step):
-        view, xw = self.view or self.game.settle(), self.game.x_windows()
-        if view is None or not xw:
+        view = self.view or self.game.settle()
+        xw = view and self.game.windows(view)
+        if not xw:
             raise Violation("the game is gone")
-        for kind, _, x, y, width, height in xw:
-            if min(width, height) < 20:  # no window of the game is that small: a drag's icon, say
+        for kind, wid, x, y, width, height in xw:
+            if wid and min(width, height) < 20:  # no window of the game is that small: a drag's icon, say
                 raise Violation(f"a stray {width} x {height} window at {x},{y}")
         step = step or self.choose(view, xw)
         self.steps.append(step)
         self.figures["steps: " + step["ch"]] += 1
+        self.begun = time.monotonic()
         self.do(step, view, xw)
         self.view = None
-        self.view = after = self.check(step, view, xw, self.game.settle())
+        self.view = after = self.check(step, view, xw, self.game.settle(until=self.expected(step, view, xw)))
         return after is not None
+
+    def expected(self, step, before, xw):
+        """What the step surely changes, as a test of the view; None when only a quiet view tells that it is over."""
+        model = self.model
+        if step["ch"] == "close" and step["win"] in DIALOGS:
+            return lambda view: step["win"] not in view.windows
+        squares = None if self.blocked(before) or model.over else self.clicked(step, before, xw)
+        board = squares and len(squares) == 1 and move(model.board, squares[0])
+        if not board or board == TARGET:  # the last move opens a window: the check waits for it
+            return None
+        count = str(model.count + 1)
+        return lambda view: view.board() == board and view.moves == count
 
     def violation(self, error):
         self.violations.append(str(error))
@@ -609,14 +749,16 @@ class Monkey:
     def finish(self):
         """File > Exit once every dialog is closed; the game must end with status 0."""
         for _ in range(10):
-            xw = self.game.x_windows()
-            dialogs = [w for w in xw if w[0] in DIALOGS]
+            view = self.game.settle()
+            dialogs = view and [w for w in self.game.windows(view) if w[0] in DIALOGS]
             if not dialogs:
                 break
-            run(self.args.close, dialogs[0][1])
-            self.game.settle()
-        view, xw = self.game.settle(), self.game.x_windows()
-        if view is None or window_of(xw, BOARD) is None:
+            if self.args.wayland:
+                self.act(view, dialogs[0][0], 0, dismiss_id(view, dialogs[0][0]), "Press")
+            else:
+                run(self.args.close, dialogs[0][1])
+        view = self.game.settle()
+        if view is None or BOARD not in view.windows:
             return
         # Through the screen reader's press: keys may find the menu bar in any state the run left it in.
         exit_item = view.menus.get("Exit")
@@ -683,33 +825,41 @@ def shrink(args, steps, violation):
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--tessaro", required=True)
-    parser.add_argument("--close", required=True, help="the x11_close helper")
+    parser.add_argument("--close", help="the x11_close helper")
+    parser.add_argument("--wayland", action="store_true", help="on Wayland: the screen reader's actions only")
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--steps", type=int, default=1000)
-    parser.add_argument("--replay", help="a file of steps, one JSON object a line, as a violation saves them")
+    parser.add_argument("--replay", nargs="+", help="files of steps, one JSON object a line, as a violation saves them")
+    parser.add_argument("--every-rank", action="store_true", help="fail unless a game is won at every rank")
     parser.add_argument("--keep-going", action="store_true", help="restart the game after a violation and go on")
     parser.add_argument("--out", default=tempfile.gettempdir(), help="where the steps of each violation are saved")
     parser.add_argument("--show", type=int, default=30, help="how many of the last steps a violation prints")
     parser.add_argument("--quiet", action="store_true")
     parser.add_argument("--shrink", action="store_true", help="with --replay: save the fewest steps that still fail so")
     args = parser.parse_args()
-    planned = None
-    if args.replay:
-        lines = [json.loads(line) for line in pathlib.Path(args.replay).read_text().splitlines()]
-        planned = [s for s in lines if "ch" in s]
     if args.shrink:
+        lines = [json.loads(line) for line in pathlib.Path(args.replay[0]).read_text().splitlines()]
+        planned = [s for s in lines if "ch" in s]
         wanted = next((s["violation"] for s in lines if "violation" in s), None)
         args.shrinking = True
         fewest = shrink(args, planned, wanted or Monkey(args).play(planned)[0])
-        path = pathlib.Path(args.replay).with_suffix(".short.jsonl")
+        path = pathlib.Path(args.replay[0]).with_suffix(".short.jsonl")
         path.write_text("".join(json.dumps(s) + "\n" for s in [{"violation": wanted}] + fewest))
         print(f"{len(fewest)} steps in {path}")
         return 0
     args.shrinking = False
-    monkey = Monkey(args)
-    violations = monkey.play(planned)
-    print(json.dumps(dict(sorted(monkey.figures.items())), indent=1))
-    return 1 if violations else 0
+    monitor = Monitor(os.environ["PULSE_SOCKET"]) if os.environ.get("PULSE_SOCKET") else None
+    failed = False
+    for replay in args.replay or [None]:  # each list of steps from a new start of the game
+        planned = replay and [s for s in map(json.loads, pathlib.Path(replay).read_text().splitlines()) if "ch" in s]
+        monkey = Monkey(args, monitor)
+        failed |= bool(monkey.play(planned))
+        print(replay or f"seed {args.seed}:", json.dumps(dict(sorted(monkey.figures.items())), indent=1), flush=True)
+    unwon = [name for _, name, _ in RANKS if not monkey.figures["won: " + name]]
+    if args.every_rank and unwon:
+        print(f"FAIL: no game won at {', '.join(unwon)}")
+        failed = True
+    return 1 if failed else 0
 
 
 if __name__ == "__main__":

@@ -4,11 +4,10 @@
 # the ways out, and the display check. Bad program directories are tests/hardening's cases.
 X11_TIME_LIMIT=200
 source "$(dirname "$0")/x11.sh"
-: "${STALLED_AUDIO_SERVER:?path of the stalled_audio_server helper}"
 x11_start
 socket=$(mktemp -u)
 trap 'x11_stop; rm -f "$socket"' EXIT
-"$STALLED_AUDIO_SERVER" "$socket" &
+"$(dirname "$0")/stalled_audio_server.py" "$socket" &
 until_true 10 test -S "$socket" || fail "the stalled audio server did not start"
 export PULSE_SERVER="unix:$socket"
 

@@ -1,17 +1,9 @@
 # Helpers for the tests that run the real game in a private Xvfb with real X input (xdotool).
-# Source it first thing: the sourcing script then runs again in its own D-Bus session (else Qt may
-# autolaunch a bus that outlives it) under its own time limit, X11_TIME_LIMIT seconds (default 240).
-# On expiry its whole process group is ended; on any exit, everything started here is stopped.
-
-set -euo pipefail
+# Source it first thing: the sourcing script then runs again in a private session of its own (session.sh)
+# under a time limit of X11_TIME_LIMIT seconds (default 240); everything started here ends with it.
+source "$(dirname "${BASH_SOURCE[0]}")/session.sh"
 : "${TESSARO:?path of the tessaro executable}" "${X11_CLOSE:?path of the x11_close helper}"
-if [ -z "${X11_SESSION:-}" ] || [ "$X11_SESSION" != "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
-    exec timeout -k 10 "${X11_TIME_LIMIT:-240}" dbus-run-session -- \
-        bash -c 'export X11_SESSION=$DBUS_SESSION_BUS_ADDRESS; exec "$0" "$@"' "$(readlink -f "$0")" "$@"
-fi
-# The game on X whatever the caller's desktop, at the scale the pixel offsets below assume.
-export QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI
+SESSION_TIME_LIMIT=${X11_TIME_LIMIT:-240} session_enter "$@"
 : "${SHOTS:=$(mktemp -d)}"
 mkdir -p "$SHOTS"
 
@@ -22,33 +14,13 @@ CELLS=(- 20 21 31 41 12 22 32 42 52 62 13 23 33 43 53 04 14 24 34 44 54 25 35 45
 LINE=($(sed -n '/kThirtyMoveLine{/,/}/{s/.*{//;s/}.*//;s/,/ /g;p}' "$(dirname "${BASH_SOURCE[0]}")/../../core/solver.h"))
 [ "${#LINE[@]}" -eq 30 ] || { echo "FAIL: no 30-move line in core/solver.h" >&2; exit 1; }
 
-# until_true, and the private sound server with the games played to the results window while it records.
-source "$(dirname "${BASH_SOURCE[0]}")/../hardening/private_pulse.sh"
-not() { ! "$@"; }
+x11_start() { session_x11; }
+x11_stop() { session_stop; }
 
-x11_start() {
-    # Xvfb picks a free display itself and writes its number once it accepts clients; it must not
-    # reset when the last client leaves, or the next game could find no display.
-    local number
-    number=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$number" >/dev/null 2>&1 &
-    until_true 30 test -s "$number" || fail "could not start Xvfb"
-    export DISPLAY=":$(tr -d '[:space:]' <"$number")"
-    rm -f "$number"
-}
-
-# Ends everything this script started in the background: the game, Xvfb, recorders, sound servers.
-x11_stop() {
-    kill $(jobs -p) 2>/dev/null || true
-    wait 2>/dev/null || true
-}
-trap x11_stop EXIT
-trap 'fail "over the time limit of ${X11_TIME_LIMIT:-240} s"' TERM
-
-# Fails the test; the game's error output comes with it, since it names a crash.
+# Fails the test with a screenshot; the game's error output comes with it, since it names a crash.
 fail() {
     echo "FAIL: $*" >&2
-    [ -s "${GAME_LOG:-}" ] && tail -n 20 "$GAME_LOG" >&2
+    [ ! -s "${GAME_LOG:-}" ] || tail -n 20 "$GAME_LOG" >&2
     shot failure
     exit 1
 }
@@ -135,4 +107,21 @@ click_squares() {
             $((MENU_HEIGHT + 39 + 60 * ${CELLS[square]:1:1})) click 1)
     done
     xdotool "${commands[@]}"
+}
+
+# Plays the squares given from a new game to the results window, whose sound must be $2 (see check_sound);
+# keeps a screenshot and the recording under the name $1.
+play_to_results() {
+    local name=$1 expected=$2 box
+    new_game
+    click_squares "${@:3:$#-3}"
+    record_start "$SHOTS/$name.raw"
+    click_squares "${@: -1}"
+    box=$(window_named "Game Over")
+    xprop -id "$box" _NET_WM_ICON | grep -Eq 'not found|no such atom' || fail "$name: the results window carries an icon"
+    sleep 0.3
+    shot "$name-results"
+    check_sound "$name: result sound" "$expected"
+    click_at "$box" 172 189
+    window_gone "Game Over"
 }

@@ -11,13 +11,13 @@ WAVS="SOUND/8MUSC28.WAV SOUND/APPLAUS.WAV SOUND/CHEERS.WAV"
 HELPS="default.txt orvane.txt"
 WORK=$(mktemp -d)
 chmod 755 "$WORK"
-trap 'x11_stop; pulse_stop; chmod -R u+w "$WORK"; rm -rf "$WORK"' EXIT
+trap 'x11_stop; session_sound_stop; chmod -R u+w "$WORK"; rm -rf "$WORK"' EXIT
 # A browser that notes what it is asked to open; a PATH without one is a missing directory.
 mkdir "$WORK/bin"
 printf '#!/bin/sh\necho "$@" >>%s\n' "$WORK/browser.log" >"$WORK/bin/xdg-open"
 chmod 755 "$WORK/bin/xdg-open"
 x11_start
-pulse_start
+session_sound
 
 # Every entry's type and mode, every file's size and digest.
 snapshot() {
