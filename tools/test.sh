@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-tools/install-deps.sh
+tools/install-deps.sh test
 jobs=$(nproc)
 
 echo "== Fuzzing (bounded time)"
