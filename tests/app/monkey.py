@@ -413,6 +413,8 @@ class Monkey:
             if window[0] == BOARD and button and rng.random() < 0.4:  # a screen reader acts while the target is shown
                 x, y, width, height = button[0]
                 step["at"] = [x + rng.randint(2, width - 3), y + rng.randint(2, height - 3)]
+                # Either button, held at once or as a double-click's second press.
+                step["button"], step["first"] = rng.choice([1, 3]), rng.random() < 0.5
                 step["mid"] = self.choose_atspi(view, xw)
         return step
 
@@ -477,10 +479,19 @@ class Monkey:
             run(*go, *at, "mousedown", "1", "sleep", "0.1", "mousemove", "--window", window[1], *to, "sleep", "0.1",
                 "mouseup", "1")
         else:
-            run(*go, *at, "mousedown", "1", "sleep", str(step["wait"] / 2))
-            if "mid" in step:
-                self.do(step["mid"], self.game.look() or view, xw)
-            run("xdotool", "sleep", str(step["wait"] / 2), "mouseup", "1")
+            button = str(step.get("button", 1))
+            run(*go, *at, *(["click", button] if step.get("first") else []), "mousedown", button)
+            try:
+                # Final Sequence held on the topmost board: the target shows, over square 25, while the press lasts.
+                shown = self.game.settle(until=lambda v: 25 not in v.squares, most=5) if "button" in step else None
+                if shown is not None and 25 in shown.squares:
+                    raise Violation(f"Final Sequence held with button {button}, and no target shown")
+                self.figures["target views held"] += shown is not None
+                run("xdotool", "sleep", str(step["wait"] / 2))
+                if "mid" in step:
+                    self.do(step["mid"], self.game.look() or view, xw)
+            finally:
+                run("xdotool", "sleep", str(step["wait"] / 2), "mouseup", button)
 
     def do_key(self, step, view, xw):
         window = window_of(xw, step["win"])
@@ -513,9 +524,11 @@ class Monkey:
         if step["how"] == "atspi":
             self.act(view, BOARD, 0, f"menu item:{step['cmd']}", "Press")
             return
-        if step["how"] == "keys":
-            run("xdotool", "windowfocus", "--sync", window[1], "key", "alt+" + title[0].lower(), "sleep", "0.2",
-                "key", {"New Game": "Return", "Rules": "r", "About...": "a"}[step["cmd"]])
+        if step["how"] == "keys":  # beneath a modal window no menu opens: nothing to wait for
+            run("xdotool", "windowfocus", "--sync", window[1], "key", "alt+" + title[0].lower())
+            if not view.dialogs():
+                self.game.settle(until=lambda v: v.popup, most=1.0)
+            run("xdotool", "key", {"New Game": "Return", "Rules": "r", "About...": "a"}[step["cmd"]])
             return
         top = view.menus.get(title) and extents(view.menus[title], window)
         if top:

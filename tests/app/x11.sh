@@ -71,9 +71,6 @@ pass_splash() {
     [ "$MENU_HEIGHT" -gt 10 ] || fail "no menu bar above the board"
 }
 
-# A digest of the board's picture but for its bottom row, so that the look of a pressed "Final Sequence" is left out.
-board_picture() { import -window "$BOARD" -crop 440x370+0+"$MENU_HEIGHT" +repage rgb:- | md5sum; }
-
 # The help window on the topic of the menu key $1 (r: rules, a: about); sets HELP.
 open_help() {
     key_to "$BOARD" alt+h
