@@ -48,7 +48,7 @@ session_stop() {
 }
 if [ -n "${SESSION_BUS:-}" ]; then
     trap session_stop EXIT
-    trap 'fail "over the time limit of $SESSION_LIMIT s"' TERM
+    trap 'trap "" TERM; fail "over the time limit of $SESSION_LIMIT s"' TERM  # timeout signals twice
 fi
 
 fail() {
