@@ -1,6 +1,8 @@
-// Reading-order containers, a counter read as text and press-less buttons for assistive technology.
+// Reading-order containers, a counter read as text, press-less buttons and spoken notices for assistive
+// technology.
 #include "accessibility.h"
 
+#include <QAccessibleEvent>
 #include <QAccessibleWidget>
 #include <QDialog>
 #include <QLabel>
@@ -15,6 +17,8 @@ constexpr char kReadingOrder[] = "tessaroReadingOrder";
 constexpr char kDecorative[] = "tessaroDecorative";
 constexpr char kNoPress[] = "tessaroNoPress";
 constexpr char kCaptionAsText[] = "tessaroCaptionAsText";
+constexpr char kNoticeLine[] = "tessaroNoticeLine";
+constexpr char kNotice[] = "tessaroNotice";
 
 class ReadingOrderContainer : public QAccessibleWidget {
 public:
@@ -84,6 +88,15 @@ public:
     void setCursorPosition(int) override {}
     void scrollToSubstring(int, int) override {}
 
+    // The count in the name as well ("Moves: 12"): a screen reader reads a label by its name alone, and Orca
+    // with Qt 6.4 keeps a stale description but fetches a changed name afresh.
+    QString text(QAccessible::Text type) const override
+    {
+        const QString name = QAccessibleWidget::text(type);
+        const QString count = caption().trimmed();
+        return type == QAccessible::Name && !count.isEmpty() ? QStringLiteral("%1: %2").arg(name, count) : name;
+    }
+
     QString text(int startOffset, int endOffset) const override
     {
         const QString text = caption();
@@ -92,7 +105,6 @@ public:
         }
         return startOffset < 0 || startOffset > endOffset ? QString() : text.mid(startOffset, endOffset - startOffset);
     }
-    using QAccessibleWidget::text;
 
     int characterCount() const override { return static_cast<int>(caption().size()); }
 
@@ -118,6 +130,18 @@ private:
     QString caption() const { return static_cast<const QLabel*>(widget())->text(); }
 };
 
+// The notice's text lives in a property rather than in the accessible name: Qt 6.4 reports a changed
+// name with the object in place of the new text, which Orca then fails to speak.
+class Notice : public QAccessibleWidget {
+public:
+    explicit Notice(QWidget* notice) : QAccessibleWidget(notice, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text type) const override
+    {
+        return type == QAccessible::Name ? widget()->property(kNotice).toString() : QString();
+    }
+};
+
 QAccessibleInterface* GameInterfaceFor(const QString&, QObject* object)
 {
     auto* control = qobject_cast<QWidget*>(object);
@@ -132,6 +156,12 @@ QAccessibleInterface* GameInterfaceFor(const QString&, QObject* object)
     }
     if (control->property(kNoPress).toBool()) {
         return new QAccessibleWidget(control, QAccessible::Button);
+    }
+    if (control->property(kNoticeLine).toBool()) {
+        return new QAccessibleWidget(control, QAccessible::StatusBar);
+    }
+    if (control->property(kNotice).isValid()) {
+        return new Notice(control);
     }
     return nullptr;
 }
@@ -165,9 +195,37 @@ void ReadCaptionAsText(QLabel& label)
     PresentByGameInterface(label, kCaptionAsText);
 }
 
+void SetCaption(QLabel& label, const QString& caption)
+{
+    label.setText(caption);
+    // A screen reader keeps what it last heard of a control until told that it changed.
+    QAccessibleEvent changed(&label, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
 void OfferNoPress(QWidget& button)
 {
     PresentByGameInterface(button, kNoPress);
+}
+
+void Announce(QWidget& container, const QString& message)
+{
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    // Orca speaks a notification when it shows, and one inside a status bar without calling it a
+    // notification. Both stay hidden, so nothing on the screen changes.
+    auto* notice = container.findChild<QWidget*>(kNotice);
+    if (notice == nullptr) {
+        auto* line = new QWidget(&container);
+        line->hide();
+        PresentByGameInterface(*line, kNoticeLine);
+        notice = new QWidget(line);
+        notice->setObjectName(kNotice);
+    }
+    notice->setProperty(kNotice, message);
+    QAccessibleEvent shown(notice, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
 }
 
 }  // namespace tessaro::platform

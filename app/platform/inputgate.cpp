@@ -40,9 +40,11 @@ protected:
             return false;
         }
         // A held key repeats as a release and a press at the same moment; Qt does not always tell them from
-        // a new press, when the press has not yet arrived as it looks at the release.
+        // a new press, when the press has not yet arrived as it looks at the release. A key that a screen
+        // reader listened to comes again as a copy without a moment (0): that is a press of its own.
         const auto released = releasedAt_.find(key->key());
-        if (key->isAutoRepeat() || (released != releasedAt_.end() && released->second == key->timestamp())) {
+        if (key->isAutoRepeat() || (key->timestamp() != 0 && released != releasedAt_.end() &&
+                                    released->second == key->timestamp())) {
             return true;
         }
         fresh_.insert(key->key());

@@ -63,6 +63,8 @@ QString AccessibleNameOf(SquareIndex square, Knight knight)
                             : QStringLiteral("Knight %1 on square %2").arg(knight).arg(square);
 }
 
+constexpr QLatin1String kNewGameHint("choose New Game from the File menu");
+
 }  // namespace
 
 frm_board1::frm_board1(Module1& state, const QString& programDirectory, QWidget* parent)
@@ -123,9 +125,12 @@ void frm_board1::Form_Load()
     ui_->btn_view->setAccessibleDescription(
         QStringLiteral("Hold to see the target: knight 1 on square 1, knight 2 on square 2, and so on to knight 24 "
                        "on square 24, with square 25 empty."));
-    // The squares take the focus from the keyboard only: the window's activation leaves it off them, so no
-    // key plays a square the player has not seen chosen, and a mouse player never sees the focus ring.
-    ui_->centralwidget->setFocus();
+    // The squares take the focus from the keyboard only: the window's activation puts it on the count, so no
+    // key plays a square the player has not seen chosen, a mouse player never sees a focus ring, and a
+    // screen reader starts on a control it can name. Tab goes from the count to square 1 and round.
+    ui_->lbl_moves->setFocusPolicy(Qt::TabFocus);
+    QWidget::setTabOrder(ui_->lbl_moves, img_bird_[1]);
+    ui_->lbl_moves->setFocus();
     ui_->lbl_splash->setGeometry(1, 1, 0, 0);
     dragCursor_ = layouts::DragCursorOf(*ui_->lbl_splash);
 
@@ -167,6 +172,19 @@ void frm_board1::img_bird_DragDrop(SquareIndex index)
 
 bool frm_board1::event(QEvent* event)
 {
+    // Once, when the player first arrives: how to begin, after the screen reader has named the window.
+    if (event->type() == QEvent::WindowActivate && !welcomed_) {
+        welcomed_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                platform::Announce(*ui_->centralwidget,
+                                   QStringLiteral("To begin, %1. The arrow keys choose a square and Space moves its "
+                                                  "knight.")
+                                       .arg(kNewGameHint));
+            },
+            Qt::QueuedConnection);
+    }
     // A window opened over the board takes the pointer from the button, and the release with it. Its menus
     // are out of use meanwhile: else a screen reader could still open one beneath that window.
     if (event->type() == QEvent::WindowBlocked || event->type() == QEvent::WindowUnblocked) {
@@ -187,8 +205,14 @@ void frm_board1::keyPressEvent(QKeyEvent* event)
         {{Qt::Key_Left, -1, 0}, {Qt::Key_Right, 1, 0}, {Qt::Key_Up, 0, -1}, {Qt::Key_Down, 0, 1}}};
     const auto* focused = qobject_cast<const layouts::PictureButton*>(focusWidget());
     for (const auto& [key, columns, rows] : kArrows) {
-        if (event->key() != key || focused == nullptr) {
+        if (event->key() != key) {
             continue;
+        }
+        if (focused == nullptr) {  // from the count, or before the keyboard chose anything: the top square
+            if (img_bird_[1]->isVisible()) {
+                img_bird_[1]->setFocus(Qt::TabFocusReason);
+            }
+            return;
         }
         for (const auto& [index, square] : img_bird_) {
             if (square == focused) {
@@ -247,6 +271,7 @@ void frm_board1::btn_view_MouseUp()
 void frm_board1::mnu_puz1_Click()
 {
     InitNewGame();
+    platform::Announce(*ui_->centralwidget, QStringLiteral("New game, move 0"));
 }
 
 void frm_board1::mnu_exit_Click()
@@ -300,17 +325,46 @@ void frm_board1::showMoveCount(std::string_view caption)
 {
     QLabel* label = ui_->lbl_moves;
     const QString text = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
-    label->setText(text);
+    platform::SetCaption(*label, text);
     // The stored 25 pixels hold two digits; a longer count grows about the same centre rather than lose
     // its outer digits.
     const int width = std::max(kMoveCountWidth, label->fontMetrics().horizontalAdvance(text) + 2);
     label->setGeometry(kMoveCountCentreX - width / 2, label->y(), width, label->height());
 }
 
+void frm_board1::showMove(Knight knight, SquareIndex into, std::int16_t moveCount)
+{
+    platform::Announce(*ui_->centralwidget,
+                       QStringLiteral("Knight %1 to square %2, move %3").arg(knight).arg(into).arg(moveCount));
+}
+
+void frm_board1::showNoMove(SquareIndex square, NoMove reason)
+{
+    QString message;
+    switch (reason) {
+    case NoMove::NoGame:
+        message = QStringLiteral("No game yet: %1").arg(kNewGameHint);
+        break;
+    case NoMove::GameOver:
+        message = QStringLiteral("The game is over: %1 to play again").arg(kNewGameHint);
+        break;
+    case NoMove::EmptySquare:
+        message = QStringLiteral("Square %1 is empty").arg(square);
+        break;
+    case NoMove::NotAJump:
+        message = QStringLiteral("Knight %1 cannot move").arg(puzzle_.content(square));
+        break;
+    }
+    platform::Announce(*ui_->centralwidget, message);
+}
+
 void frm_board1::showResults()
 {
-    frm_win results(state_, programDirectory_, this);
-    results.exec();
+    {
+        frm_win results(state_, programDirectory_, this);
+        results.exec();
+    }
+    platform::Announce(*ui_->centralwidget, QStringLiteral("The game is over: %1 to play again").arg(kNewGameHint));
 }
 
 }  // namespace tessaro

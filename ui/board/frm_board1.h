@@ -67,6 +67,8 @@ private:
     void showSquare(SquareIndex square, Knight knight) override;
     void showNewGame(const Arrangement& board) override;
     void showMoveCount(std::string_view caption) override;
+    void showMove(Knight knight, SquareIndex into, std::int16_t moveCount) override;
+    void showNoMove(SquareIndex square, NoMove reason) override;
     void showResults() override;
 
     Module1& state_;
@@ -78,6 +80,7 @@ private:
     QPointer<QWidget> focusBeforeView_;
     Puzzle puzzle_;
     bool loaded_ = false;
+    bool welcomed_ = false;  // the screen reader's user has been told how to begin
 };
 
 }  // namespace tessaro

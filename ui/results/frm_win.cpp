@@ -68,6 +68,10 @@ void frm_win::ShowResults()
     playSound_(rank->sound == ResultSound::Cheers ? state_.CheersSound : state_.ApplauseSound);
     ui_->lbl_rank->setText(FromView(rank->caption));
     ui_->lbl_text->setText(FromView(rank->message));
+    // Orca reads a dialog's labels of three words or more as it opens: the rank's name says the count too,
+    // which the board shows beneath.
+    ui_->lbl_rank->setAccessibleName(
+        QStringLiteral("%1, %2 moves").arg(FromView(rank->caption)).arg(state_.game.MoveCount));
 }
 
 void frm_win::btn_OK_Click()

@@ -167,10 +167,14 @@ private slots:
                 QApplication::sendEvent(focused, &repeat);
             }
             closedByRepeat = !results->isVisible();
-            if (!closedByRepeat) {  // a key pressed afresh in the window acts
-                QTest::keyClick(focused, Qt::Key_Return);
-                QVERIFY(!results->isVisible());
+            // A key pressed afresh in the window acts, even when it comes as the copy that Qt's bridge posts
+            // once a listening screen reader has seen it: a release and a press without a moment (0).
+            for (QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
+                QKeyEvent copy(type, Qt::Key_Return, Qt::NoModifier);
+                copy.setTimestamp(0);
+                QApplication::sendEvent(focused, &copy);
             }
+            QVERIFY(!results->isVisible());
         };
         square(25)->setFocus(Qt::TabFocusReason);
         QTest::keyPress(square(25), Qt::Key_Return);
