@@ -21,9 +21,12 @@ CELLS = [None] + [(int(c[0]), int(c[1])) for c in
                   "20 21 31 41 12 22 32 42 52 62 13 23 33 43 53 04 14 24 34 44 54 25 35 45 46".split()]
 HINT = "choose New Game from the File menu"
 
-# Orca writes its log through a buffer; opened line by line, each utterance is there as it is spoken.
+# Orca writes its log through a buffer; opened line by line, each utterance is there as it is spoken. Its
+# own hang check (10 s to start speech) gives up on a busy machine: the steps here have time limits of theirs.
 ORCA = """
 import builtins, runpy, sys
+import orca.settings
+orca.settings.timeoutTime = 0
 log, real_open = sys.argv[1], builtins.open
 builtins.open = lambda f, m="r", *a, **k: real_open(f, m, buffering=1) if f == log else real_open(f, m, *a, **k)
 sys.argv = ["orca", "--debug-file", log]
@@ -100,7 +103,7 @@ def go_to(orca, at, target):
 
 
 def play(orca):
-    orca.hear(r"^Screen reader on", 60)
+    orca.hear(r"^Screen reader on", 120)
     game = subprocess.Popen([TESSARO], stdout=subprocess.DEVNULL, stderr=open(WORK / "game.err", "w"))
     orca.hear(r"^Tessaro - an Orvane puzzle dialog")
     orca.hear(r"^Click here to play push button")

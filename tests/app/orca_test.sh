@@ -4,7 +4,7 @@
 # (without a device that answers, Orca falls silent after its second utterance).
 source "$(dirname "$0")/session.sh"
 : "${TESSARO:?path of the tessaro executable}"
-SESSION_TIME_LIMIT=${SESSION_TIME_LIMIT:-300} session_enter "$@"
+SESSION_TIME_LIMIT=${SESSION_TIME_LIMIT:-420} session_enter "$@"
 session_x11 metacity --sm-disable
 session_a11y
 export GSETTINGS_BACKEND=memory
