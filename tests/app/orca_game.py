@@ -139,6 +139,10 @@ def play(orca):
     orca.hear(rf"^The game is over: {HINT} to play again")
     key("space")
     orca.hear(rf"^The game is over: {HINT} to play again")
+    key("Tab")  # from the last square to the count, which names its number; where-am-I too
+    orca.hear(r"^Moves: 30 label")
+    key("KP_Enter")
+    orca.hear(r"^Moves: 30")
     return game
 
 
