@@ -18,7 +18,7 @@ play_packages=(
 # libclang-rt-dev follows the default clang (14 on Debian 12, 19 on Debian 13).
 test_packages=(
     clang libclang-rt-dev dpkg-dev file
-    xvfb xauth xdotool x11-utils xclip imagemagick weston
+    xvfb xauth xdotool x11-utils x11-xserver-utils xclip imagemagick weston
     pulseaudio pulseaudio-utils sox
     strace desktop-file-utils appstream lintian man-db
     dbus-x11 at-spi2-core python3-pyatspi
