@@ -153,6 +153,7 @@ private slots:
         ModalCloser closer;
         bool closedByRepeat = false;
         closer.whileOpen = [&closedByRepeat](QDialog* results) {
+            QVERIFY(QTest::qWaitForWindowActive(results));  // a busy machine activates it late
             QWidget* focused = QApplication::focusWidget();
             for (int repeat = 0; repeat < 3; ++repeat) {
                 QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
