@@ -65,6 +65,11 @@ QString AccessibleNameOf(SquareIndex square, Knight knight)
 
 constexpr QLatin1String kNewGameHint("choose New Game from the File menu");
 
+QString GameOverNotice()
+{
+    return QStringLiteral("The game is over: %1 to play again").arg(kNewGameHint);
+}
+
 }  // namespace
 
 frm_board1::frm_board1(Module1& state, const QString& programDirectory, QWidget* parent)
@@ -346,7 +351,7 @@ void frm_board1::showNoMove(SquareIndex square, NoMove reason)
         message = QStringLiteral("No game yet: %1").arg(kNewGameHint);
         break;
     case NoMove::GameOver:
-        message = QStringLiteral("The game is over: %1 to play again").arg(kNewGameHint);
+        message = GameOverNotice();
         break;
     case NoMove::EmptySquare:
         message = QStringLiteral("Square %1 is empty").arg(square);
@@ -364,7 +369,7 @@ void frm_board1::showResults()
         frm_win results(state_, programDirectory_, this);
         results.exec();
     }
-    platform::Announce(*ui_->centralwidget, QStringLiteral("The game is over: %1 to play again").arg(kNewGameHint));
+    platform::Announce(*ui_->centralwidget, GameOverNotice());
 }
 
 }  // namespace tessaro
