@@ -46,9 +46,11 @@ PRESSABLE = {pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_LINK
              pyatspi.ROLE_TEXT, pyatspi.ROLE_LABEL}
 KEYS = ["Left", "Right", "Up", "Down", "Tab", "shift+Tab", "space", "Return", "Escape", "alt+f", "alt+h",
         "n", "e", "r", "a", "x"]
-# No sound server in some runs, and no browser for the link: the game says so and goes on.
+# No sound server in some runs, and no browser for the link: the game says so and goes on. From Qt 6.8
+# on, the bridge also warns when a bus client (this test) asks after an object the step just closed.
 HARMLESS = [re.compile(p) for p in (r"PulseAudioService: pa_context_connect\(\) failed$",
-                                    r"Unable to detect a launcher for 'file://.*/orvane\.html'$")]
+                                    r"Unable to detect a launcher for 'file://.*/orvane\.html'$",
+                                    r'qt\.accessibility\.atspi: Could not find accessible on path: "[/\w]+"$')]
 SILENCE = 16  # the loudest sample, of 32,767, that still counts as silence on the null sink
 
 
@@ -750,15 +752,12 @@ class Monkey:
 
     def violation(self, error):
         self.violations.append(str(error))
-        if self.args.shrinking:
-            return
         self.figures["violations"] += 1
         record = {"seed": self.args.seed, "violation": str(error), "steps": len(self.steps)}
         path = pathlib.Path(self.args.out) / f"violation-{self.figures['violations']}.jsonl"
         path.write_text("".join(json.dumps(s) + "\n" for s in [record] + self.steps))
         print(f"VIOLATION (seed {self.args.seed}, step {len(self.steps)}): {error}\n  steps: {path}", flush=True)
-        if not self.args.quiet:
-            print("".join("  " + json.dumps(s) + "\n" for s in self.steps[-self.args.show:]), end="", flush=True)
+        print("".join("  " + json.dumps(s) + "\n" for s in self.steps[len(self.steps) - self.args.show:]), end="", flush=True)
 
     def finish(self):
         """File > Exit once every dialog is closed; the game must end with status 0."""
@@ -791,7 +790,7 @@ class Monkey:
         begun = time.monotonic()
         self.start()
         for index in range(len(planned) if planned is not None else self.args.steps):
-            if index and index % 1000 == 0 and not self.args.shrinking:  # a long run tells how far it is
+            if index and index % 1000 == 0:  # a long run tells how far it is
                 self.figures["seconds"] = round(time.monotonic() - begun)
                 print(f"after {index} steps:", json.dumps(dict(sorted(self.figures.items()))), flush=True)
             try:
@@ -804,36 +803,12 @@ class Monkey:
                 self.start()
         else:
             try:
-                self.args.shrinking or self.finish()
+                self.finish()
             except Violation as error:
                 self.violation(error)
         self.game.stop()
         self.figures["seconds"] = round(time.monotonic() - begun)
         return self.violations
-
-
-def kind_of(violation):
-    return re.sub(r"\[.*?\]|\(.*?\)|'.*?'|\d+", "", violation)
-
-
-def shrink(args, steps, violation):
-    """Fewer steps that still end in the same kind of violation: chunks taken out, halving down to single steps."""
-    def reproduces(trial):
-        found = Monkey(args).play(trial)
-        return bool(found) and kind_of(found[0]) == kind_of(violation)
-    parts = 2
-    while len(steps) > 1:
-        size = -(-len(steps) // parts)
-        for begin in range(0, len(steps), size):
-            if reproduces(steps[:begin] + steps[begin + size:]):
-                steps, parts = steps[:begin] + steps[begin + size:], max(parts - 1, 2)
-                print(f"  down to {len(steps)} steps", flush=True)
-                break
-        else:
-            if size == 1:
-                break
-            parts = min(parts * 2, len(steps))
-    return steps
 
 
 def main():
@@ -848,20 +823,7 @@ def main():
     parser.add_argument("--keep-going", action="store_true", help="restart the game after a violation and go on")
     parser.add_argument("--out", default=tempfile.gettempdir(), help="where the steps of each violation are saved")
     parser.add_argument("--show", type=int, default=30, help="how many of the last steps a violation prints")
-    parser.add_argument("--quiet", action="store_true")
-    parser.add_argument("--shrink", action="store_true", help="with --replay: save the fewest steps that still fail so")
     args = parser.parse_args()
-    if args.shrink:
-        lines = [json.loads(line) for line in pathlib.Path(args.replay[0]).read_text().splitlines()]
-        planned = [s for s in lines if "ch" in s]
-        wanted = next((s["violation"] for s in lines if "violation" in s), None)
-        args.shrinking = True
-        fewest = shrink(args, planned, wanted or Monkey(args).play(planned)[0])
-        path = pathlib.Path(args.replay[0]).with_suffix(".short.jsonl")
-        path.write_text("".join(json.dumps(s) + "\n" for s in [{"violation": wanted}] + fewest))
-        print(f"{len(fewest)} steps in {path}")
-        return 0
-    args.shrinking = False
     monitor = Monitor(os.environ["PULSE_SOCKET"]) if os.environ.get("PULSE_SOCKET") else None
     failed = False
     for replay in args.replay or [None]:  # each list of steps from a new start of the game
