@@ -11,7 +11,7 @@ jobs=$(nproc)
 echo "== Fuzzing (bounded time)"
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DTESSARO_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-fuzz -j"$jobs" --target fuzzers
-ctest --test-dir build-fuzz -R fuzz --output-on-failure
+ctest --test-dir build-fuzz -R fuzz --output-on-failure -j"$jobs"
 
 echo "== Everything under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-sanitize -DTESSARO_SANITIZE=ON -DTESSARO_WERROR=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
