@@ -17,8 +17,10 @@ constexpr char kReadingOrder[] = "tessaroReadingOrder";
 constexpr char kDecorative[] = "tessaroDecorative";
 constexpr char kNoPress[] = "tessaroNoPress";
 constexpr char kCaptionAsText[] = "tessaroCaptionAsText";
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 constexpr char kNoticeLine[] = "tessaroNoticeLine";
 constexpr char kNotice[] = "tessaroNotice";
+#endif
 
 class ReadingOrderContainer : public QAccessibleWidget {
 public:
@@ -68,7 +70,8 @@ private:
 };
 
 // Qt offers a label's caption only as its name; a label that is named for what it counts offers the
-// count as its text, read-only, without a cursor or selection.
+// count with that name ("Moves: 12") as both its name and its text, read-only, without a cursor or
+// selection: Orca 43 reads a focused label by its name, Orca 48 by its text.
 class CaptionAsText : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit CaptionAsText(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
@@ -88,8 +91,7 @@ public:
     void setCursorPosition(int) override {}
     void scrollToSubstring(int, int) override {}
 
-    // The count in the name as well ("Moves: 12"): a screen reader reads a label by its name alone, and Orca
-    // with Qt 6.4 keeps a stale description but fetches a changed name afresh.
+    // Not in the description: Orca with Qt 6.4 keeps a stale description but fetches a changed name afresh.
     QString text(QAccessible::Text type) const override
     {
         const QString name = QAccessibleWidget::text(type);
@@ -99,16 +101,16 @@ public:
 
     QString text(int startOffset, int endOffset) const override
     {
-        const QString text = caption();
+        const QString text = named();
         if (endOffset < 0 || endOffset > text.size()) {
             endOffset = static_cast<int>(text.size());
         }
         return startOffset < 0 || startOffset > endOffset ? QString() : text.mid(startOffset, endOffset - startOffset);
     }
 
-    int characterCount() const override { return static_cast<int>(caption().size()); }
+    int characterCount() const override { return static_cast<int>(named().size()); }
 
-    // A few digits: each is placed on the whole label, which is all a magnifier needs to follow them.
+    // A few characters: each is placed on the whole label, which is all a magnifier needs to follow them.
     QRect characterRect(int offset) const override
     {
         return offset >= 0 && offset < characterCount() ? rect() : QRect();
@@ -128,8 +130,10 @@ public:
 
 private:
     QString caption() const { return static_cast<const QLabel*>(widget())->text(); }
+    QString named() const { return text(QAccessible::Name); }
 };
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 // The notice's text lives in a property rather than in the accessible name: Qt 6.4 reports a changed
 // name with the object in place of the new text, which Orca then fails to speak.
 class Notice : public QAccessibleWidget {
@@ -141,6 +145,7 @@ public:
         return type == QAccessible::Name ? widget()->property(kNotice).toString() : QString();
     }
 };
+#endif
 
 QAccessibleInterface* GameInterfaceFor(const QString&, QObject* object)
 {
@@ -157,12 +162,14 @@ QAccessibleInterface* GameInterfaceFor(const QString&, QObject* object)
     if (control->property(kNoPress).toBool()) {
         return new QAccessibleWidget(control, QAccessible::Button);
     }
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     if (control->property(kNoticeLine).toBool()) {
         return new QAccessibleWidget(control, QAccessible::StatusBar);
     }
     if (control->property(kNotice).isValid()) {
         return new Notice(control);
     }
+#endif
     return nullptr;
 }
 
@@ -213,6 +220,11 @@ void Announce(QWidget& container, const QString& message)
     if (!QAccessible::isActive()) {
         return;
     }
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Qt 6.8 has announcements of its own, which Orca 48 speaks as they are, after what it is saying.
+    QAccessibleAnnouncementEvent announcement(&container, message);
+    QAccessible::updateAccessibility(&announcement);
+#else
     // Orca speaks a notification when it shows, and one inside a status bar without calling it a
     // notification. Both stay hidden, so nothing on the screen changes.
     auto* notice = container.findChild<QWidget*>(kNotice);
@@ -226,6 +238,7 @@ void Announce(QWidget& container, const QString& message)
     notice->setProperty(kNotice, message);
     QAccessibleEvent shown(notice, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+#endif
 }
 
 }  // namespace tessaro::platform

@@ -30,8 +30,9 @@ void SetCaption(QLabel& label, const QString& caption);
 void OfferNoPress(QWidget& button);
 
 // Has a screen reader speak `message` once, after whatever it is saying: what the player's last action
-// did, in a few words. Nothing is shown; the notice hides inside `container`, a control listed in reading
-// order (which leaves hidden ones out). Without assistive technology listening it costs nothing.
+// did, in a few words. Nothing is shown: from Qt 6.8 on it is an announcement of `container`'s; before,
+// a notice hidden inside `container`, a control listed in reading order (which leaves hidden ones out).
+// Without assistive technology listening it costs nothing.
 void Announce(QWidget& container, const QString& message);
 
 }  // namespace tessaro::platform
