@@ -131,7 +131,7 @@ class View:
             if state.contains(pyatspi.STATE_FOCUSED):
                 self.focus = square
         elif kind == BOARD and role == pyatspi.ROLE_LABEL and name.startswith("Moves"):
-            self.moves = count_of(node)
+            self.moves = re.sub(r"^Moves: ", "", name)  # the name a screen reader speaks carries the count
         elif kind == BOARD and role == pyatspi.ROLE_POPUP_MENU and state.contains(pyatspi.STATE_SHOWING):
             self.popup = True
         elif kind == RESULTS and role == pyatspi.ROLE_LABEL:
@@ -151,16 +151,6 @@ class View:
 
     def dialogs(self):
         return [w for w in self.windows if w in DIALOGS]
-
-
-def count_of(label):
-    """The move count, wherever the label offers it: as its text, its description or in its name."""
-    try:
-        texts = [label.queryText().getText(0, -1)]
-    except NotImplementedError:
-        texts = []
-    return next((found.group() for text in texts + [label.description, label.name]
-                 for found in [re.search(r"\d+", text)] if found), None)
 
 
 def dismiss_id(view, kind):
