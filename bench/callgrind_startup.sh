@@ -10,7 +10,7 @@ build=${1:?build directory}
 out=${2:-$(mktemp --suffix=.callgrind)}
 export TESSARO=$build/bin/tessaro X11_CLOSE=$build/tests/app/x11_close
 source "$source_dir/tests/app/x11.sh"
-x11_start
+session_x11
 export PULSE_SERVER=unix:/nonexistent/native
 
 program=$TESSARO

@@ -19,7 +19,7 @@ void ListInReadingOrder(QWidget& container);
 void MarkDecorative(QWidget& control);
 
 // From now on assistive technology reads the label by its accessible name with its caption ("Moves: 12"),
-// and the caption ("12") as its text; Qt's own labels offer the caption only in place of the name.
+// as its name and as its text; Qt's own labels offer the caption only in place of the name.
 void ReadCaptionAsText(QLabel& label);
 
 // Shows `caption` on a label read as text, and tells assistive technology its count changed.

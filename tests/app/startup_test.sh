@@ -5,9 +5,9 @@
 # (monkey.py); bad program directories are tests/hardening's cases.
 X11_TIME_LIMIT=200
 source "$(dirname "$0")/x11.sh"
-x11_start
+session_x11
 socket=$(mktemp -u)
-trap 'x11_stop; rm -f "$socket"' EXIT
+trap 'session_stop; rm -f "$socket"' EXIT
 "$(dirname "$0")/stalled_audio_server.py" "$socket" &
 until_true 10 test -S "$socket" || fail "the stalled audio server did not start"
 export PULSE_SERVER="unix:$socket"

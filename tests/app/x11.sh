@@ -14,9 +14,6 @@ CELLS=(- 20 21 31 41 12 22 32 42 52 62 13 23 33 43 53 04 14 24 34 44 54 25 35 45
 LINE=($(sed -n '/kThirtyMoveLine{/,/}/{s/.*{//;s/}.*//;s/,/ /g;p}' "$(dirname "${BASH_SOURCE[0]}")/../../core/solver.h"))
 [ "${#LINE[@]}" -eq 30 ] || { echo "FAIL: no 30-move line in core/solver.h" >&2; exit 1; }
 
-x11_start() { session_x11; }
-x11_stop() { session_stop; }
-
 # Fails the test with a screenshot; the game's error output comes with it, since it names a crash.
 fail() {
     echo "FAIL: $*" >&2

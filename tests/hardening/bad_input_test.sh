@@ -10,12 +10,12 @@ WAVS="SOUND/8MUSC28.WAV SOUND/APPLAUS.WAV SOUND/CHEERS.WAV"
 HELPS="default.txt orvane.txt"
 WORK=$(mktemp -d)
 chmod 755 "$WORK"
-trap 'x11_stop; session_sound_stop; chmod -R u+w "$WORK"; rm -rf "$WORK"' EXIT
+trap 'session_stop; session_sound_stop; chmod -R u+w "$WORK"; rm -rf "$WORK"' EXIT
 # A browser that notes what it is asked to open; a PATH without one is a missing directory.
 mkdir "$WORK/bin"
 printf '#!/bin/sh\necho "$@" >>%s\n' "$WORK/browser.log" >"$WORK/bin/xdg-open"
 chmod 755 "$WORK/bin/xdg-open"
-x11_start
+session_x11
 session_sound
 
 # Every entry's type and mode, every file's size and digest.

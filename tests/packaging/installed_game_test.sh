@@ -5,7 +5,7 @@
 X11_TIME_LIMIT=120
 source "$(dirname "$(readlink -f "$0")")/../app/x11.sh"
 : "${DESKTOP_ENTRY:?path of the installed desktop entry}"
-x11_start
+session_x11
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$DESKTOP_ENTRY")
 cd /
 
