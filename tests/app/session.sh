@@ -12,7 +12,7 @@
 #   session_a11y           the accessibility bus up, and Qt's bridge to it always on
 #   session_sound          PulseAudio with the null sink "nullsink" at $PULSE_SOCKET, set as PULSE_SERVER
 #                          (without it PULSE_SERVER names a socket that is not there: no sound, and no wait)
-#   fail MESSAGE           ends the script with FAIL: MESSAGE (and $GAME_LOG's end, if set)
+#   fail MESSAGE           ends the script with FAIL: MESSAGE (and $GAME_LOG's end, if set; `shot failure`, if defined)
 #   until_true SECONDS COMMAND...   runs COMMAND every 0.1 s until it succeeds, for at most SECONDS
 #   record_start FILE / check_sound WHAT audible|silent|any   what reaches the null sink
 #   SESSION_DIR            a folder of the session's own, removed at the end
@@ -51,9 +51,11 @@ if [ -n "${SESSION_BUS:-}" ]; then
     trap 'trap "" TERM; fail "over the time limit of $SESSION_LIMIT s"' TERM  # timeout signals twice
 fi
 
+# The game's error output comes with the failure, since it names a crash; and a screenshot where a script takes them.
 fail() {
     echo "FAIL: $*" >&2
     [ ! -s "${GAME_LOG:-}" ] || tail -n 20 "$GAME_LOG" >&2
+    ! declare -F shot >/dev/null || shot failure
     exit 1
 }
 

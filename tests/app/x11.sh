@@ -14,14 +14,6 @@ CELLS=(- 20 21 31 41 12 22 32 42 52 62 13 23 33 43 53 04 14 24 34 44 54 25 35 45
 LINE=($(sed -n '/kThirtyMoveLine{/,/}/{s/.*{//;s/}.*//;s/,/ /g;p}' "$(dirname "${BASH_SOURCE[0]}")/../../core/solver.h"))
 [ "${#LINE[@]}" -eq 30 ] || { echo "FAIL: no 30-move line in core/solver.h" >&2; exit 1; }
 
-# Fails the test with a screenshot; the game's error output comes with it, since it names a crash.
-fail() {
-    echo "FAIL: $*" >&2
-    [ ! -s "${GAME_LOG:-}" ] || tail -n 20 "$GAME_LOG" >&2
-    shot failure
-    exit 1
-}
-
 shot() { import -window root "$SHOTS/$1.png" 2>/dev/null || true; }
 
 # Starts the game in the background, with the settings given as NAME=VALUE; its error output goes to $GAME_LOG.
