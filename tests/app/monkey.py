@@ -254,6 +254,13 @@ class Game:
         new, self.read_lines = lines[self.read_lines:], len(lines)
         return [line for line in new if not any(p.match(line) for p in HARMLESS)]
 
+    def ended(self, seconds, otherwise):
+        """The exit status once the game ends within `seconds`; a violation `otherwise`."""
+        try:
+            return self.process.wait(seconds)
+        except subprocess.TimeoutExpired:
+            raise Violation(otherwise) from None
+
     def stop(self):
         if self.process.poll() is None:
             self.process.kill()
@@ -545,10 +552,7 @@ class Monkey:
             self.check_exit(step, before)
             return None
         if self.exits(step, before):
-            try:
-                self.game.process.wait(10)
-            except subprocess.TimeoutExpired:
-                raise Violation("File > Exit did nothing, with no modal window open") from None
+            self.game.ended(10, "File > Exit did nothing, with no modal window open")
             self.check_exit(step, before)
             return None
         bad = self.game.stderr_lines()
@@ -765,10 +769,7 @@ class Monkey:
             return
         # Through the screen reader's press: keys may find the menu bar in any state the run left it in.
         self.act(view, BOARD, 0, "menu item:Exit", "Press")
-        try:
-            status = self.game.process.wait(30)
-        except subprocess.TimeoutExpired:
-            raise Violation("the game did not end after File > Exit") from None
+        status = self.game.ended(30, "the game did not end after File > Exit")
         if status != 0 or self.game.stderr_lines():
             raise Violation(f"File > Exit ended the game with status {status}")
 
