@@ -15,11 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const QString path =
         QDir::temp().filePath(QStringLiteral("tessaro-helptext-fuzz-%1.txt").arg(QCoreApplication::applicationPid()));
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
-            std::abort();
-        }
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() || !file.flush()) {
+        std::abort();
     }
     const QString text = tessaro::LoadHelpText(path);
     // Each byte gives at most one character, and nothing past the limit is taken. Only a file that

@@ -24,12 +24,6 @@ constexpr double kBlockSeconds = 0.01;
 constexpr int kEdgeBlocks = 4;  // blocks straddling a sound's start or end may be counted either way
 constexpr int kCutBlocks = 2;   // a block where a sine is cut off shows a wrong pitch
 
-QByteArray Tone(double frequency, double seconds, int rate = 22050, int channels = 1, int bits = 16)
-{
-    const auto image = tessaro::testing::ToneWav(frequency, seconds, rate, channels, bits);
-    return QByteArray(reinterpret_cast<const char*>(image.data()), static_cast<qsizetype>(image.size()));
-}
-
 int BlocksFor(double seconds) { return static_cast<int>(seconds / kBlockSeconds + 0.5); }
 
 // The null sink's recording so far in blocks of kBlockSeconds, each silent (0) or its pitch in hertz.
@@ -96,80 +90,81 @@ class SoundPlayerTest : public QObject {
     }
 
 private slots:
-    void playsOneSoundAtATime_data();
-    void playsOneSoundAtATime();
-};
+    void playsOneSoundAtATime_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QByteArray>("first");  // a tone at 440 Hz, or 523.25 Hz from a file
+        QTest::addColumn<double>("seconds");
+        QTest::addColumn<QString>("next");  // a request made once the first is heard
+        QTest::addColumn<QByteArray>("nextData");
+        const QByteArray none;
+        const auto tone = [](auto... args) {
+            const auto image = tessaro::testing::ToneWav(args...);
+            return QByteArray(reinterpret_cast<const char*>(image.data()), static_cast<qsizetype>(image.size()));
+        };
+        QTest::newRow("mono 8-bit 8000 Hz") << "data" << tone(440, 0.8, 8000, 1, 8) << 0.8 << "" << none;
+        QTest::newRow("stereo 16-bit 96000 Hz") << "data" << tone(440, 0.5, 96000, 2, 16) << 0.5 << "" << none;
+        QTest::newRow("music file, then a sound") << "file" << tone(523.25, 2.0) << 2.0 << "data" << tone(880, 0.6);
+        QTest::newRow("a sound, then no sound") << "data" << tone(440, 2.0) << 2.0 << "data" << QByteArray("no sound");
+        QTest::newRow("a sound, then an empty file") << "data" << tone(440, 2.0) << 2.0 << "file" << none;
+        QTest::newRow("a sound, then stop") << "data" << tone(440, 2.0) << 2.0 << "stop" << none;
+        QTest::newRow("a sound, then empty data") << "data" << tone(440, 2.0) << 2.0 << "data" << none;
+    }
 
-void SoundPlayerTest::playsOneSoundAtATime_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<QByteArray>("first");  // a tone at 440 Hz, or 523.25 Hz from a file
-    QTest::addColumn<double>("seconds");
-    QTest::addColumn<QString>("next");  // a request made once the first is heard
-    QTest::addColumn<QByteArray>("nextData");
-    const QByteArray none;
-    QTest::newRow("mono 8-bit 8000 Hz") << "data" << Tone(440, 0.8, 8000, 1, 8) << 0.8 << "" << none;
-    QTest::newRow("stereo 16-bit 96000 Hz") << "data" << Tone(440, 0.5, 96000, 2, 16) << 0.5 << "" << none;
-    QTest::newRow("music file, then a sound") << "file" << Tone(523.25, 2.0) << 2.0 << "data" << Tone(880, 0.6);
-    QTest::newRow("a sound, then no sound") << "data" << Tone(440, 2.0) << 2.0 << "data" << QByteArray("no sound");
-    QTest::newRow("a sound, then an empty file") << "data" << Tone(440, 2.0) << 2.0 << "file" << none;
-    QTest::newRow("a sound, then stop") << "data" << Tone(440, 2.0) << 2.0 << "stop" << none;
-    QTest::newRow("a sound, then empty data") << "data" << Tone(440, 2.0) << 2.0 << "data" << none;
-}
-
-void SoundPlayerTest::playsOneSoundAtATime()
-{
-    QFETCH(QString, how);
-    QFETCH(QByteArray, first);
-    QFETCH(double, seconds);
-    QFETCH(QString, next);
-    QFETCH(QByteArray, nextData);
-    if (!withServer_) {
-        // Without an audio server every request falls silent, soon and once.
+    void playsOneSoundAtATime()
+    {
+        QFETCH(QString, how);
+        QFETCH(QByteArray, first);
+        QFETCH(double, seconds);
+        QFETCH(QString, next);
+        QFETCH(QByteArray, nextData);
+        if (!withServer_) {
+            // Without an audio server every request falls silent, soon and once.
+            SoundPlayer player;
+            QSignalSpy finished(&player, &SoundPlayer::finished);
+            request(player, how, first);
+            QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), kLongMs);
+            QCOMPARE(finished.count(), 1);
+            return;
+        }
+        const double frequency = how == "file" ? 523.25 : 440;
+        QFile::remove(dir_.filePath("rec.wav"));
+        QProcess recorder;
+        const auto endRecording = qScopeGuard([&] {
+            recorder.kill();
+            recorder.waitForFinished(kLongMs);
+        });
+        // A short latency makes the null sink play in small steps, at the pace a real device would.
+        recorder.start("parecord", {"--device=nullsink.monitor", "--latency-msec=20", "--rate=44100", "--channels=2",
+                                    "--format=s16le", "--file-format=wav", dir_.filePath("rec.wav")});
+        // parecord writes only once the null sink delivers, so recorded blocks prove the recording runs.
+        QVERIFY(!blocksWhen([](const auto& blocks) { return blocks.size() > 20; }).empty());
         SoundPlayer player;
         QSignalSpy finished(&player, &SoundPlayer::finished);
         request(player, how, first);
-        QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), kLongMs);
-        QCOMPARE(finished.count(), 1);
-        return;
+        first.fill('\0');  // the player owns its bytes
+        QVERIFY(player.isPlaying());
+        if (!next.isEmpty()) {
+            QVERIFY(!blocksWhen([&](const auto& blocks) { return Count(blocks, frequency) >= 20; }).empty());
+            request(player, next, nextData);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, kLongMs);
+        QVERIFY(!player.isPlaying());
+        // Some silence after the end makes sure the whole sound has been written out.
+        const std::size_t end = Blocks(dir_.filePath("rec.wav")).size() + 30;
+        const auto blocks = blocksWhen([&](const auto& b) { return b.size() > end; });
+        const int heard = Count(blocks, frequency);
+        const int nextBlocks = nextData.startsWith("RIFF") ? BlocksFor(0.6) : 0;
+        // Empty data is no request at all; anything else ends the sound still playing.
+        const bool cut = !next.isEmpty() && (next != "data" || !nextData.isEmpty());
+        QVERIFY2(cut ? heard >= 20 - kEdgeBlocks && heard < BlocksFor(seconds) - kEdgeBlocks
+                     : std::abs(heard - BlocksFor(seconds)) <= kEdgeBlocks,
+                 qPrintable(QString("%1 blocks of the first sound").arg(heard)));
+        QVERIFY(std::abs(Count(blocks, 880) - nextBlocks) <= kEdgeBlocks);
+        QVERIFY2(Count(blocks, frequency, 880) <= kCutBlocks, "the first sound went on after the next began");
+        QVERIFY(Count(blocks, 0) <= heard + nextBlocks + kCutBlocks + kEdgeBlocks);
     }
-    const double frequency = how == "file" ? 523.25 : 440;
-    QFile::remove(dir_.filePath("rec.wav"));
-    QProcess recorder;
-    const auto endRecording = qScopeGuard([&] {
-        recorder.kill();
-        recorder.waitForFinished(kLongMs);
-    });
-    // A short latency makes the null sink play in small steps, at the pace a real device would.
-    recorder.start("parecord", {"--device=nullsink.monitor", "--latency-msec=20", "--rate=44100", "--channels=2",
-                                "--format=s16le", "--file-format=wav", dir_.filePath("rec.wav")});
-    // parecord writes only once the null sink delivers, so recorded blocks prove the recording runs.
-    QVERIFY(!blocksWhen([](const auto& blocks) { return blocks.size() > 20; }).empty());
-    SoundPlayer player;
-    QSignalSpy finished(&player, &SoundPlayer::finished);
-    request(player, how, first);
-    first.fill('\0');  // the player owns its bytes
-    QVERIFY(player.isPlaying());
-    if (!next.isEmpty()) {
-        QVERIFY(!blocksWhen([&](const auto& blocks) { return Count(blocks, frequency) >= 20; }).empty());
-        request(player, next, nextData);
-    }
-    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, kLongMs);
-    QVERIFY(!player.isPlaying());
-    // Some silence after the end makes sure the whole sound has been written out.
-    const std::size_t end = Blocks(dir_.filePath("rec.wav")).size() + 30;
-    const auto blocks = blocksWhen([&](const auto& b) { return b.size() > end; });
-    const int heard = Count(blocks, frequency);
-    const int nextBlocks = nextData.startsWith("RIFF") ? BlocksFor(0.6) : 0;
-    // Empty data is no request at all; anything else ends the sound still playing.
-    const bool cut = !next.isEmpty() && (next != "data" || !nextData.isEmpty());
-    QVERIFY2(cut ? heard >= 20 - kEdgeBlocks && heard < BlocksFor(seconds) - kEdgeBlocks
-                 : std::abs(heard - BlocksFor(seconds)) <= kEdgeBlocks,
-             qPrintable(QString("%1 blocks of the first sound").arg(heard)));
-    QVERIFY(std::abs(Count(blocks, 880) - nextBlocks) <= kEdgeBlocks);
-    QVERIFY2(Count(blocks, frequency, 880) <= kCutBlocks, "the first sound went on after the next began");
-    QVERIFY(Count(blocks, 0) <= heard + nextBlocks + kCutBlocks + kEdgeBlocks);
-}
+};
 
 QTEST_GUILESS_MAIN(SoundPlayerTest)
 #include "soundplayer_test.moc"

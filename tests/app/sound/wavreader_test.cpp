@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <tuple>
 
@@ -20,12 +19,6 @@ struct WavCase {
     Bytes image;
     std::optional<WavSamples> expected;  // nothing: the image must be rejected
 };
-
-// Names the case in test listings; its bytes would put memory addresses into the test's name.
-void PrintTo(const WavCase& wavCase, std::ostream* out)
-{
-    *out << wavCase.name;
-}
 
 // The first `keep` bytes of `image`, with the byte at `at` (when not 0) set to `value`.
 Bytes Edited(Bytes image, std::size_t keep, std::size_t at = 0, std::uint8_t value = 0)

@@ -30,30 +30,22 @@ class TestPictureLayout : public QObject {
     Q_OBJECT
 
 private slots:
-    void squaresLieUnderTheirControls_data()
-    {
-        QTest::addColumn<QString>("picture");
-        QTest::addColumn<int>("squares");  // the target view covers squares 1..24 only
-        for (const QString scale : {"", "@2x"}) {
-            QTest::addRow("board%s", qPrintable(scale)) << "board" + scale << kSquareCount;
-            QTest::addRow("overlay%s", qPrintable(scale)) << "overlay" + scale << kSquareCount - 1;
-        }
-    }
-
     void squaresLieUnderTheirControls()
     {
-        QFETCH(QString, picture);
-        QFETCH(int, squares);
-        const QImage image(QStringLiteral(TESSARO_SOURCE_DIR "/ui/layouts/pictures/%1.gif").arg(picture));
-        QVERIFY(!image.isNull());
-        const int scale = picture.endsWith("@2x") ? 2 : 1;
-        const auto familyAt = [&](int x, int y) { return FamilyOf(image.pixel(x * scale, y * scale)); };
-        for (int column = 0; column < kGridSize; ++column) {
-            for (int row = 0; row < kGridSize; ++row) {
+        for (const QString picture : {"board", "board@2x", "overlay", "overlay@2x"}) {
+            // The target view's overlay covers squares 1..24 only.
+            const int squares = picture.startsWith("overlay") ? kSquareCount - 1 : kSquareCount;
+            const QImage image(QStringLiteral(TESSARO_SOURCE_DIR "/ui/layouts/pictures/%1.gif").arg(picture));
+            QVERIFY(!image.isNull());
+            const int scale = picture.endsWith("@2x") ? 2 : 1;
+            const auto familyAt = [&](int x, int y) { return FamilyOf(image.pixel(x * scale, y * scale)); };
+            for (int cell = 0; cell < kGridSize * kGridSize; ++cell) {
+                const int column = cell % kGridSize;
+                const int row = cell / kGridSize;
                 const SquareIndex square = SquareAt({column, row});
                 const int left = kGridOriginPixels + kCellPixels * column;
                 const int top = kGridOriginPixels + kCellPixels * row;
-                const QByteArray where = QStringLiteral("cell %1,%2").arg(column).arg(row).toLatin1();
+                const QByteArray where = QStringLiteral("%1, cell %2,%3").arg(picture).arg(column).arg(row).toLatin1();
                 if (square == kNoSquare || square > squares) {
                     QVERIFY2(top + 30 >= image.height() / scale || familyAt(left + 30, top + 30) == Family::Surround,
                              where);

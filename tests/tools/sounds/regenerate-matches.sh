@@ -6,9 +6,7 @@ set -eu
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 "$1" "$work"
-status=0
 for name in 8MUSC28.WAV APPLAUS.WAV CHEERS.WAV; do
     cmp "$work/$name" "$2/$name" ||
-        { echo "$name differs from what tools/sounds makes: run tools/sounds/generate.sh" >&2; status=1; }
+        { echo "$name differs from what tools/sounds makes: run tools/sounds/generate.sh" >&2; exit 1; }
 done
-exit "$status"

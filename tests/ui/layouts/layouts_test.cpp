@@ -17,22 +17,6 @@ static QPixmap ShownPicture(QLabel& control)
     return deferred != nullptr ? deferred->picture() : control.pixmap();
 }
 
-struct Forms {
-    QDialog splash, help, win;
-    QMainWindow board;
-    Ui::frm_splash splashUi;
-    Ui::frm_board1 boardUi;
-    Ui::frm_help helpUi;
-    Ui::frm_win winUi;
-    Forms()
-    {
-        splashUi.setupUi(&splash);
-        boardUi.setupUi(&board);
-        helpUi.setupUi(&help);
-        winUi.setupUi(&win);
-    }
-};
-
 class LayoutsTest : public QObject {
     Q_OBJECT
 
@@ -42,14 +26,19 @@ private slots:
     // A picture is decoded when first asked for, or when its control first shows, before it paints.
     void everyStoredPictureIsShownAtTheScreensResolution()
     {
-        Forms forms;
-        forms.boardUi.img_overlay->show();
-        forms.board.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&forms.board));
-        QVERIFY(!forms.boardUi.img_overlay->pixmap().isNull());
+        QDialog splash, help, win;
+        QMainWindow board;
+        Ui::frm_splash().setupUi(&splash);
+        Ui::frm_help().setupUi(&help);
+        Ui::frm_win().setupUi(&win);
+        Ui::frm_board1 boardUi;
+        boardUi.setupUi(&board);
+        boardUi.img_overlay->show();
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        QVERIFY(!boardUi.img_overlay->pixmap().isNull());
         const bool doubled = qGuiApp->devicePixelRatio() > 1.0;
-        for (const QWidget* form : {static_cast<QWidget*>(&forms.splash), static_cast<QWidget*>(&forms.board),
-                                    static_cast<QWidget*>(&forms.help), static_cast<QWidget*>(&forms.win)}) {
+        for (const QWidget* form : std::initializer_list<const QWidget*>{&splash, &board, &help, &win}) {
             for (QLabel* label : form->findChildren<QLabel*>()) {
                 const QString name = label->objectName();
                 if ((name.startsWith(QStringLiteral("img_")) && !name.startsWith(QStringLiteral("img_bird_")))
@@ -60,7 +49,7 @@ private slots:
                 }
             }
         }
-        for (const auto& [knight, source] : ControlArray<QLabel>(forms.board, QStringLiteral("img_source"))) {
+        for (const auto& [knight, source] : ControlArray<QLabel>(board, QStringLiteral("img_source"))) {
             const QString file = QStringLiteral(":/pictures/knight%1%2.gif").arg(knight, 2, 10, QLatin1Char('0'));
             const QImage stored(file.arg(doubled ? QStringLiteral("@2x") : QString()));
             const QImage shown = ShownPicture(*source).toImage();
