@@ -12,6 +12,7 @@ import argparse
 import array
 import collections
 import hashlib
+import itertools
 import json
 import os
 import pathlib
@@ -85,18 +86,21 @@ def move(board, square):
     return tuple(after)
 
 
-LINE_AT = [START]
-for _square in LINE:
-    LINE_AT.append(move(LINE_AT[-1], _square))
+LINE_AT = list(itertools.accumulate(LINE, move, initial=START))
 assert LINE_AT[-1] == TARGET
-
-
-def rank_of(count):
-    return next((name, text) for most, name, text in RANKS if most is None or count <= most)
 
 
 def run(*command):
     return subprocess.run(command, capture_output=True, text=True, check=False).stdout
+
+
+def xdotool(*words):
+    return run("xdotool", *map(str, words))
+
+
+def press(key, hold=None):
+    """A key tapped, or held down for `hold` seconds."""
+    xdotool(*(["keydown", key, "sleep", hold, "keyup", key] if hold else ["key", key]))
 
 
 class Violation(Exception):
@@ -179,19 +183,9 @@ class Game:
                     "WAYLAND_DISPLAY": f"{os.environ['XDG_RUNTIME_DIR']}/{os.environ['WAYLAND_DISPLAY']}"}
         else:
             env |= {"QT_QPA_PLATFORM": "xcb", "DISPLAY": os.environ["DISPLAY"]}
-        os.chmod(self.home, 0o700)
         pyatspi.Registry.getDesktop(0).childCount  # the accessibility bus up before the game looks for it
         self.process = subprocess.Popen([args.tessaro], env=env, stdout=subprocess.DEVNULL, stderr=self.log)
         self.read_lines, self.board_window = 0, None
-
-    def application(self):
-        desktop = pyatspi.Registry.getDesktop(0)
-        for index in range(desktop.childCount):
-            app = desktop.getChildAtIndex(index)
-            if app is not None and app.get_process_id() == self.process.pid:
-                app.clearCache()
-                return app
-        return None
 
     def look(self):
         deadline = time.monotonic() + 15
@@ -199,16 +193,19 @@ class Game:
             if self.process.poll() is not None:
                 return None
             try:
-                app = self.application()
-                if app is not None and app.childCount:
-                    return View(app)
+                desktop = pyatspi.Registry.getDesktop(0)
+                for app in map(desktop.getChildAtIndex, range(desktop.childCount)):
+                    if app is not None and app.get_process_id() == self.process.pid:
+                        app.clearCache()
+                        if app.childCount:
+                            return View(app)
             except Exception:  # the tree changed under the walk, or is not there yet: look again
                 pass
             time.sleep(0.05)
         raise Violation("the accessible tree cannot be read")
 
-    def settle(self, least=0.15, most=5.0, until=None):
-        """The view once `until` holds for it, or without `until` once nothing has changed for `least` seconds;
+    def settle(self, most=5.0, until=None):
+        """The view once `until` holds for it, or without `until` once nothing has changed for 0.15 seconds;
         after `most` seconds in any case. None once the game ended."""
         begun = changed = time.monotonic()
         last = None
@@ -219,20 +216,16 @@ class Game:
             now = time.monotonic()
             if view.signature() != last:
                 last, changed = view.signature(), now
-            elif until is None and now - changed >= least or now - begun >= most:
+            elif until is None and now - changed >= 0.15 or now - begun >= most:
                 return view
             time.sleep(0.03)
 
     def windows(self, view):
         """The game's showing windows, topmost first, as (kind, id, x, y, width, height); on Wayland the
         accessible tree's, with neither id nor place."""
-        if not self.args.wayland:
-            return self.x_windows()
-        return sorted(((kind, None, 0, 0, 0, 0) for kind in view.windows), key=lambda w: w[0] not in DIALOGS)
-
-    def x_windows(self):
-        """The game's visible X windows, topmost first, as (kind, id, x, y, width, height)."""
-        visible = set(run("xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid)).split())
+        if self.args.wayland:
+            return sorted(((kind, None, 0, 0, 0, 0) for kind in view.windows), key=lambda w: w[0] not in DIALOGS)
+        visible = set(xdotool("search", "--onlyvisible", "--pid", self.process.pid).split())
         found = []
         for match in re.finditer(r"^\s+(0x[0-9a-f]+) (?:\"([^\"]*)\"|\(has no name\)).*?(\d+)x(\d+)\+(-?\d+)\+(-?\d+)\s",
                                  run("xwininfo", "-root", "-children"), re.M):
@@ -284,9 +277,9 @@ class Monitor:
             if max(map(abs, array.array("h", chunk[:len(chunk) // 2 * 2])), default=0) > SILENCE:
                 self.heard_at = time.monotonic()
 
-    def heard_since(self, moment, most=10.0):
-        """Whether a sound reached the sink after `moment`, waiting up to `most` seconds for one."""
-        deadline = time.monotonic() + most
+    def heard_since(self, moment):
+        """Whether a sound reached the sink after `moment`, waiting up to 10 seconds for one."""
+        deadline = time.monotonic() + 10
         while self.heard_at < moment and time.monotonic() < deadline:
             time.sleep(0.05)
         return self.heard_at >= moment
@@ -309,13 +302,12 @@ class Model:
         return self.detour[-1] if self.detour and not self.over else None
 
     def moved(self, board, moves):
-        hole = empty_of(self.board)
         if board in LINE_AT:
             self.detour = []
         elif self.detour is not None and moves == 1 and self.detour[-1:] == [empty_of(board)]:
             self.detour.pop()  # a step back towards the line
         elif self.detour is not None and moves == 1:
-            self.detour.append(hole)  # the knight goes back where it came from
+            self.detour.append(empty_of(self.board))  # the knight goes back where it came from
         else:
             self.detour = None
         self.board = board
@@ -325,11 +317,14 @@ def window_of(xw, kind):
     return next((w for w in xw if w[0] == kind), None)
 
 
-def square_point(rng, xw, square):
-    board = window_of(xw, BOARD)
-    menu = board[5] - 440
+def inside(rng, box, margin):
+    x, y, width, height = box
+    return [x + rng.randint(margin, width - 1 - margin), y + rng.randint(margin, height - 1 - margin)]
+
+
+def square_point(rng, board, square):
     column, row = CELL[square]
-    return [9 + 60 * column + rng.randint(2, 57), menu + 9 + 60 * row + rng.randint(2, 57)]
+    return inside(rng, (9 + 60 * column, board[5] - 440 + 9 + 60 * row, 60, 60), 2)
 
 
 def extents(node, window):
@@ -344,9 +339,7 @@ class Monkey:
     def __init__(self, args, monitor=None):
         self.args, self.rng = args, random.Random(args.seed)
         self.figures = collections.Counter()
-        self.violations, self.game, self.steps, self.view = [], None, [], None
-        self.monitor = monitor
-        self.begun = 0.0  # when the step being checked began
+        self.game, self.monitor = None, monitor
 
     def goal(self):
         """The rank a new game aims at: the first one not won yet, else now and then any."""
@@ -375,26 +368,24 @@ class Monkey:
         detours = {None: 20 if self.rng.random() < 0.07 else 0, "Expert Level": 0, "Intermediate Level": 2,
                    "Amateur Level": 6}[model.goal]
         if model.count < detours:
-            out = self.rng.choice(sorted(s for s in JUMPS[hole] if model.board[s]))
             model.pending = [hole]
-            return self.line_step(out, xw)
+            return self.line_step(self.rng.choice(sorted(s for s in JUMPS[hole] if model.board[s])), xw)
         return self.line_step(model.line_next(), xw, self.rng.choices(["click", "key", "hold"], [8, 1, 1])[0])
 
     def line_step(self, square, xw, how="click"):
         if self.args.wayland:
             return {"ch": "line", "sq": square, "how": "atspi"}
         if how == "click":
-            return {"ch": "line", "sq": square, "how": how, "at": square_point(self.rng, xw, square)}
+            return {"ch": "line", "sq": square, "how": how, "at": square_point(self.rng, window_of(xw, BOARD), square)}
         return {"ch": "line", "sq": square, "how": how, "wait": round(self.rng.uniform(0.3, 0.8), 2)}
 
     def point(self, view, window):
         rng = self.rng
         if window[0] == BOARD and rng.random() < 0.6:
-            return square_point(rng, [window], rng.choice(list(CELL)))
+            return square_point(rng, window, rng.choice(list(CELL)))
         boxes = [e for kind, _, node in view.nodes if kind == window[0] for e in [extents(node, window)] if e]
         if boxes and rng.random() < 0.5:
-            x, y, width, height = rng.choice(boxes)
-            return [x + rng.randint(1, width - 2), y + rng.randint(1, height - 2)]
+            return inside(rng, rng.choice(boxes), 1)
         return [rng.randint(0, window[4] - 1), rng.randint(0, window[5] - 1)]
 
     def choose_mouse(self, view, xw):
@@ -410,16 +401,14 @@ class Monkey:
             step["wait"] = round(rng.uniform(0.3, 0.8), 2)
             button = [e for kind, _, n in view.nodes if n.name == "Final Sequence" for e in [extents(n, window)] if e]
             if window[0] == BOARD and button and rng.random() < 0.4:  # a screen reader acts while the target is shown
-                x, y, width, height = button[0]
-                step["at"] = [x + rng.randint(2, width - 3), y + rng.randint(2, height - 3)]
+                step["at"] = inside(rng, button[0], 2)
                 # Either button, held at once or as a double-click's second press.
                 step["button"], step["first"] = rng.choice([1, 3]), rng.random() < 0.5
                 step["mid"] = self.choose_atspi(view, xw)
         return step
 
     def choose_key(self, view, xw):
-        window = next(w for w in xw if w[0] != "popup")
-        step = {"ch": "key", "win": window[0], "key": self.rng.choice(KEYS)}
+        step = {"ch": "key", "win": next(w[0] for w in xw if w[0] != "popup"), "key": self.rng.choice(KEYS)}
         if self.rng.random() < 0.1:
             step["hold"] = round(self.rng.uniform(0.3, 0.8), 2)
         return step
@@ -447,63 +436,50 @@ class Monkey:
 
     # ---- doing a step ----
     def do(self, step, view, xw):
-        getattr(self, "do_" + step["ch"])(step, view, xw)
+        window = window_of(xw, step.get("win", BOARD))  # a menu's and a line move's: the board
+        if window is not None or step["ch"] == "atspi":  # the window may have gone since the step was chosen
+            getattr(self, "do_" + step["ch"])(step, view, window)
 
-    def do_line(self, step, view, xw):
-        window = window_of(xw, BOARD)
+    def do_line(self, step, view, window):
         if step["how"] == "atspi":
             self.act(view, BOARD, 0, f"square {step['sq']}", "Press")
-            return
-        if step["how"] == "click":
-            run("xdotool", "mousemove", "--window", window[1], *map(str, step["at"]), "click", "1")
-            return
-        run("xdotool", "windowfocus", "--sync", window[1])
-        self.act(view, BOARD, 0, f"square {step['sq']}", "SetFocus")
-        if step["how"] == "key":
-            run("xdotool", "key", "Return")
+        elif step["how"] == "click":
+            xdotool("mousemove", "--window", window[1], *step["at"], "click", 1)
         else:
-            run("xdotool", "keydown", "Return", "sleep", str(step["wait"]), "keyup", "Return")
+            xdotool("windowfocus", "--sync", window[1])
+            self.act(view, BOARD, 0, f"square {step['sq']}", "SetFocus")
+            press("Return", step["wait"] if step["how"] == "hold" else None)
 
-    def do_mouse(self, step, view, xw):
-        window = window_of(xw, step["win"])
-        if window is None:
-            return
-        at, to = [str(v) for v in step["at"]], [str(v) for v in step.get("to", step["at"])]
-        go = ["xdotool", "mousemove", "--window", window[1]]
+    def do_mouse(self, step, view, window):
+        go = ["mousemove", "--window", window[1], *step["at"]]
+        to = ["mousemove", "--window", window[1], *step.get("to", [])]
         if step["how"] == "click":
-            run(*go, *at, "click", "1")
+            xdotool(*go, "click", 1)
         elif step["how"] == "double":
-            run(*go, *at, "click", "1", "sleep", str(step["wait"]), "mousemove", "--window", window[1], *to, "click", "1")
+            xdotool(*go, "click", 1, "sleep", step["wait"], *to, "click", 1)
         elif step["how"] == "drag":
-            run(*go, *at, "mousedown", "1", "sleep", "0.1", "mousemove", "--window", window[1], *to, "sleep", "0.1",
-                "mouseup", "1")
+            xdotool(*go, "mousedown", 1, "sleep", 0.1, *to, "sleep", 0.1, "mouseup", 1)
         else:
-            button = str(step.get("button", 1))
-            run(*go, *at, *(["click", button] if step.get("first") else []), "mousedown", button)
+            button = step.get("button", 1)
+            xdotool(*go, *(["click", button] if step.get("first") else []), "mousedown", button)
             try:
                 # Final Sequence held on the topmost board: the target shows, over square 25, while the press lasts.
                 shown = self.game.settle(until=lambda v: 25 not in v.squares, most=5) if "button" in step else None
                 if shown is not None and 25 in shown.squares:
                     raise Violation(f"Final Sequence held with button {button}, and no target shown")
                 self.figures["target views held"] += shown is not None
-                run("xdotool", "sleep", str(step["wait"] / 2))
-                if "mid" in step:
-                    self.do(step["mid"], self.game.look() or view, xw)
+                time.sleep(step["wait"] / 2)
+                if "mid" in step:  # a screen reader's action, or a key to this same topmost board
+                    self.do(step["mid"], self.game.look() or view, [window])
             finally:
-                run("xdotool", "sleep", str(step["wait"] / 2), "mouseup", button)
+                xdotool("sleep", step["wait"] / 2, "mouseup", button)
 
-    def do_key(self, step, view, xw):
-        window = window_of(xw, step["win"])
-        if window is None:
-            return
-        if int(run("xdotool", "getwindowfocus").strip() or 0) != int(window[1], 16):
-            run("xdotool", "windowfocus", "--sync", window[1])
-        if "hold" in step:
-            run("xdotool", "keydown", step["key"], "sleep", str(step["hold"]), "keyup", step["key"])
-        else:
-            run("xdotool", "key", step["key"])
+    def do_key(self, step, view, window):
+        if int(xdotool("getwindowfocus").strip() or 0) != int(window[1], 16):
+            xdotool("windowfocus", "--sync", window[1])
+        press(step["key"], step.get("hold"))
 
-    def do_atspi(self, step, view, xw):
+    def do_atspi(self, step, view, window):
         self.act(view, step["win"], step["wi"], step["node"], step["act"])
 
     def act(self, view, kind, index, wanted, action):
@@ -515,45 +491,34 @@ class Monkey:
                     pass
                 return
 
-    def do_menu(self, step, view, xw):
-        window = window_of(xw, BOARD)
-        if window is None:
-            return
+    def do_menu(self, step, view, window):
         title = "File" if step["cmd"] == "New Game" else "Help"
         if step["how"] == "atspi":
             self.act(view, BOARD, 0, f"menu item:{step['cmd']}", "Press")
             return
         if step["how"] == "keys":  # beneath a modal window no menu opens: nothing to wait for
-            run("xdotool", "windowfocus", "--sync", window[1], "key", "alt+" + title[0].lower())
+            xdotool("windowfocus", "--sync", window[1], "key", "alt+" + title[0].lower())
             if not view.dialogs():
                 self.game.settle(until=lambda v: v.popup, most=1.0)
-            run("xdotool", "key", {"New Game": "Return", "Rules": "r", "About...": "a"}[step["cmd"]])
+            xdotool("key", {"New Game": "Return", "Rules": "r", "About...": "a"}[step["cmd"]])
             return
         top = view.menus.get(title) and extents(view.menus[title], window)
         if top:
-            run("xdotool", "mousemove", "--window", window[1], str(top[0] + top[2] // 2), str(top[1] + top[3] // 2),
-                "click", "1")
+            xdotool("mousemove", "--window", window[1], top[0] + top[2] // 2, top[1] + top[3] // 2, "click", 1)
             later = self.game.settle(until=lambda v: v.popup, most=1.0)
             item = later and later.menus.get(step["cmd"]) and extents(later.menus[step["cmd"]], window)
             if item:
-                run("xdotool", "mousemove", "--window", window[1], str(item[0] + item[2] // 2),
-                    str(item[1] + item[3] // 2), "click", "1")
+                xdotool("mousemove", "--window", window[1], item[0] + item[2] // 2, item[1] + item[3] // 2, "click", 1)
 
-    def do_close(self, step, view, xw):
-        window = window_of(xw, step["win"])
-        if window is not None:
-            run(self.args.close, window[1])
+    def do_close(self, step, view, window):
+        run(self.args.close, window[1])
 
     # ---- checking ----
     def check(self, step, before, xw, after):
         """Updates the model from what the step may do and raises Violation for what it must not."""
         model = self.model
-        if after is None:
-            self.check_exit(step, before)
-            return None
-        if self.exits(step, before):
-            self.game.ended(10, "File > Exit did nothing, with no modal window open")
-            self.check_exit(step, before)
+        if after is None or self.exits(step, before):  # a game that has already ended is waited for no more
+            self.check_exit(step, before, self.game.ended(10, "File > Exit did nothing, with no modal window open"))
             return None
         bad = self.game.stderr_lines()
         if bad:
@@ -563,8 +528,8 @@ class Monkey:
         if after.unnamed:
             raise Violation(f"controls a screen reader can focus but not name: {after.unnamed}")
         if model.phase == SPLASH:
-            if BOARD not in after.windows:
-                return
+            if BOARD not in after.windows:  # the splash still up: the run goes on from it
+                return after
             if SPLASH in after.windows:
                 raise Violation("the splash stays beside the board")
             model.phase = BOARD
@@ -578,7 +543,7 @@ class Monkey:
             after = self.game.settle(until=lambda view: RESULTS in view.windows, most=10) or after
         if after.moves != str(model.count):
             raise Violation(f"Moves reads {after.moves!r}, expected {model.count}")
-        self.check_dialogs(step, before, xw, after)
+        self.check_dialogs(step, before, after)
         self.check_picture(after)
         return after
 
@@ -586,8 +551,7 @@ class Monkey:
         """Whether the step presses File > Exit with no modal window to hold it back."""
         return not before.dialogs() and "menu item:Exit" in (step.get("node"), step.get("mid", {}).get("node"))
 
-    def check_exit(self, step, before):
-        status = self.game.process.wait()
+    def check_exit(self, step, before, status):
         legit = status == 0 and (before.popup and step["ch"] in ("mouse", "key") or self.exits(step, before) or
                                  self.model.phase == SPLASH and step["ch"] in ("close", "key"))
         bad = self.game.stderr_lines()
@@ -630,7 +594,7 @@ class Monkey:
         model.moved(seen, moves)
         model.count += moves
         if seen == TARGET and model.count >= 30:
-            model.results = rank_of(model.count)
+            model.results = next((name, text) for most, name, text in RANKS if most is None or model.count <= most)
 
     def clicked(self, step, before, xw):
         """The squares the step surely clicked, in order, or None when the input may not reach them."""
@@ -653,7 +617,7 @@ class Monkey:
         return step["ch"] in ("menu", "key", "mouse") or step.get("node") == "menu item:New Game" or \
             step.get("mid", {}).get("node") == "menu item:New Game"
 
-    def check_dialogs(self, step, before, xw, after):
+    def check_dialogs(self, step, before, after):
         model = self.model
         addressed = {step.get("win"), step.get("mid", {}).get("win")} if step["ch"] != "menu" else set()
         if step["ch"] == "menu" and step["how"] == "keys":  # beneath a modal window, its keys go to that window
@@ -664,8 +628,6 @@ class Monkey:
             if kind == RESULTS:
                 model.results, model.over = None, True
         for kind in set(after.dialogs()) - set(before.dialogs()):
-            if kind == RESULTS:
-                continue
             if kind == HELP and before.dialogs() or kind == MESSAGE and before.dialogs() != [HELP]:
                 raise Violation(f"\"{kind}\" opened over {before.dialogs()}")
         if RESULTS in after.dialogs():
@@ -689,8 +651,7 @@ class Monkey:
         model = self.model
         if self.args.wayland or view.dialogs() or view.popup or model.board not in (START, TARGET, BLANK):
             return
-        window = window_of(self.game.x_windows(), BOARD)
-        key = (model.board, model.count, view.focus)
+        window = window_of(self.game.windows(view), BOARD)
         shot = ["import", "-window", window[1], "-crop", f"440x370+0+{window[5] - 440}", "+repage", "rgb:-"]
         digests = [None]
         for _ in range(10):  # two equal shots in a row: the painting is over
@@ -698,8 +659,8 @@ class Monkey:
             if digests[-1] == digests[-2]:
                 break
             time.sleep(0.1)
-        if model.pictures.setdefault(key, digests[-1]) != digests[-1]:
-            raise Violation(f"the board's picture differs from the last time at {key[0][1:]}, count {key[1]}")
+        if model.pictures.setdefault((model.board, model.count, view.focus), digests[-1]) != digests[-1]:
+            raise Violation(f"the board's picture differs from the last time at {model.board[1:]}, count {model.count}")
 
     # ---- the run ----
     def start(self):
@@ -707,13 +668,12 @@ class Monkey:
             self.game.stop()
         self.game, self.model, self.steps, self.view = Game(self.args), Model(), [], None
         deadline = time.monotonic() + 30
-        while True:
+        while time.monotonic() < deadline:
             view = self.game.settle(until=lambda v: SPLASH in v.windows, most=30) or View([])
             if SPLASH in view.windows and window_of(self.game.windows(view), SPLASH):
                 return
-            if time.monotonic() > deadline:
-                raise SystemExit("FAIL: no splash window within 30 s")
             time.sleep(0.1)
+        raise SystemExit("FAIL: no splash window within 30 s")
 
     def step(self, step):
         view = self.view or self.game.settle()
@@ -726,7 +686,7 @@ class Monkey:
         step = step or self.choose(view, xw)
         self.steps.append(step)
         self.figures["steps: " + step["ch"]] += 1
-        self.begun = time.monotonic()
+        self.begun = time.monotonic()  # when the step being checked began: a sound it brings comes after
         self.do(step, view, xw)
         self.view = None
         self.view = after = self.check(step, view, xw, self.game.settle(until=self.expected(step, view, xw)))
@@ -741,11 +701,9 @@ class Monkey:
         board = squares and len(squares) == 1 and move(model.board, squares[0])
         if not board or board == TARGET:  # the last move opens a window: the check waits for it
             return None
-        count = str(model.count + 1)
-        return lambda view: view.board() == board and view.moves == count
+        return lambda view: view.board() == board and view.moves == str(model.count + 1)
 
     def violation(self, error):
-        self.violations.append(str(error))
         self.figures["violations"] += 1
         record = {"seed": self.args.seed, "violation": str(error), "steps": len(self.steps)}
         path = pathlib.Path(self.args.out) / f"violation-{self.figures['violations']}.jsonl"
@@ -795,7 +753,7 @@ class Monkey:
                 self.violation(error)
         self.game.stop()
         self.figures["seconds"] = round(time.monotonic() - begun)
-        return self.violations
+        return self.figures["violations"]
 
 
 def main():
