@@ -22,7 +22,7 @@ X11_TIME_LIMIT=${X11_TIME_LIMIT:-3600}
 source "$source_dir/tests/app/x11.sh"
 WORK=$(mktemp -d)
 chmod 755 "$WORK"
-trap '[ -n "${STALLED_PID:-}" ] && kill "$STALLED_PID" 2>/dev/null; session_sound_stop; session_stop; rm -rf "$WORK"' EXIT
+trap '[ -n "${STALLED_PID:-}" ] && kill "$STALLED_PID" 2>/dev/null; session_stop; rm -rf "$WORK"' EXIT
 session_x11
 session_sound
 

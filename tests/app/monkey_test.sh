@@ -6,15 +6,12 @@
 source "$(dirname "$0")/session.sh"
 : "${TESSARO:?path of the tessaro executable}"
 SESSION_TIME_LIMIT=${SESSION_TIME_LIMIT:-1500} session_enter "$@"
-platform=$1
-shift
-case $platform in
-    x11) session_x11; set -- --close "${X11_CLOSE:?path of the x11_close helper}" "$@" ;;
-    wayland) session_wayland; set -- --wayland "$@" ;;
-    *) fail "the platform is x11 or wayland, not \"$platform\"" ;;
+case $1 in
+    x11) session_x11; set -- --close "${X11_CLOSE:?path of the x11_close helper}" "${@:2}" ;;
+    wayland) session_wayland; set -- --wayland "${@:2}" ;;
+    *) fail "the platform is x11 or wayland, not \"$1\"" ;;
 esac
 session_a11y
 session_sound
-out=${MONKEY_OUT:-$(mktemp -d)}
-mkdir -p "$out"
-/usr/bin/python3 "$(dirname "$0")/monkey.py" --tessaro "$TESSARO" --out "$out" "$@"
+mkdir -p "${MONKEY_OUT:=$(mktemp -d)}"
+/usr/bin/python3 "$(dirname "$0")/monkey.py" --tessaro "$TESSARO" --out "$MONKEY_OUT" "$@"

@@ -14,7 +14,5 @@ mkdir -p "$HOME/.config"
 cp -r /etc/speech-dispatcher "$HOME/.config/"
 sed -i 's/^#* *AudioOutputMethod .*/AudioOutputMethod "alsa"/' "$HOME/.config/speech-dispatcher/speechd.conf"
 printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$HOME/.asoundrc"
-status=0
-/usr/bin/python3 "$(dirname "$0")/orca_game.py" "$TESSARO" "$SESSION_DIR" || status=$?
-[ -z "${ORCA_LOG:-}" ] || cp "$SESSION_DIR/orca.log" "$ORCA_LOG"
-exit "$status"
+trap 'session_stop; [ -z "${ORCA_LOG:-}" ] || cp "$SESSION_DIR/orca.log" "$ORCA_LOG"' EXIT
+/usr/bin/python3 "$(dirname "$0")/orca_game.py" "$TESSARO" "$SESSION_DIR"

@@ -18,7 +18,7 @@
 #   SESSION_DIR            a folder of the session's own, removed at the end
 
 set -euo pipefail
-SESSION_HELPERS=$(dirname "${BASH_SOURCE[0]}")
+PULSE_DIR=""  # session_sound's, removed by session_stop; never one inherited
 
 session_enter() {
     [ -z "${SESSION_BUS:-}" ] || [ "$SESSION_BUS" != "${DBUS_SESSION_BUS_ADDRESS:-}" ] || return 0
@@ -28,7 +28,7 @@ session_enter() {
     # timeout makes a process group of itself and all below it (the bus, its services, the display) and
     # ends the whole group on expiry; any other way out ends the group here.
     SESSION_DIR=$dir HOME=$dir/home XDG_RUNTIME_DIR=$dir/runtime LANG=C.UTF-8 \
-        PULSE_SERVER=unix:$dir/no-sound-server PULSE_PID="" SESSION_LIMIT="${SESSION_TIME_LIMIT:-240}" \
+        PULSE_SERVER=unix:$dir/no-sound-server SESSION_LIMIT="${SESSION_TIME_LIMIT:-240}" \
         timeout -k 10 "${SESSION_TIME_LIMIT:-240}" env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_SESSION_TYPE \
         -u XDG_CURRENT_DESKTOP -u QT_QPA_PLATFORM -u QT_QPA_PLATFORMTHEME -u QT_STYLE_OVERRIDE \
         -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS -u QT_FONT_DPI -u QT_ACCESSIBILITY -u AT_SPI_BUS_ADDRESS \
@@ -45,6 +45,7 @@ session_enter() {
 session_stop() {
     kill $(jobs -p) 2>/dev/null || true
     wait 2>/dev/null || true
+    [ -z "${PULSE_DIR:-}" ] || rm -rf "$PULSE_DIR"
 }
 if [ -n "${SESSION_BUS:-}" ]; then
     trap session_stop EXIT
@@ -61,8 +62,7 @@ fail() {
 
 until_true() {
     local end=$((SECONDS + $1))
-    shift
-    until "$@"; do
+    until "${@:2}"; do
         [ "$SECONDS" -lt "$end" ] || return 1
         sleep 0.1
     done
@@ -73,12 +73,10 @@ not() { ! "$@"; }
 session_x11() {
     # Xvfb picks a free display itself and writes its number once it accepts clients; it must not reset
     # when the last client leaves, or the next game could find no display.
-    local number
-    number=$(mktemp)
+    local number=$SESSION_DIR/display-number
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$number" >/dev/null 2>&1 &
     until_true 30 test -s "$number" || fail "could not start Xvfb"
     export DISPLAY=":$(tr -d '[:space:]' <"$number")" QT_QPA_PLATFORM=xcb
-    rm -f "$number"
     if [ $# -gt 0 ]; then
         "$@" >"$SESSION_DIR/window-manager.log" 2>&1 &
         until_true 30 window_manager_running || fail "the window manager $1 did not start"
@@ -96,11 +94,10 @@ session_wayland() {
 # The bus is started and marked enabled, as a desktop does for a screen reader, so that toolkits other
 # than Qt (whose bridge is forced on here) join it too.
 session_a11y() {
+    local bus=(dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus)
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-    until_true 30 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
-        >/dev/null 2>&1 || fail "no accessibility bus"
-    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.freedesktop.DBus.Properties.Set \
-        string:org.a11y.Status string:IsEnabled variant:boolean:true >/dev/null
+    until_true 30 "${bus[@]}" org.a11y.Bus.GetAddress >/dev/null 2>&1 || fail "no accessibility bus"
+    "${bus[@]}" org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled variant:boolean:true >/dev/null
 }
 
 # The server is a job of the script, not a daemon, so that it ends with it; reachable by every user, so
@@ -115,16 +112,10 @@ session_sound() {
         pulseaudio -n --exit-idle-time=-1 --use-pid-file=no \
         --load="module-native-protocol-unix auth-anonymous=1 socket=$PULSE_DIR/socket/native" \
         --load="module-null-sink sink_name=nullsink rate=44100 channels=2" 2>"$PULSE_DIR/log" &
-    PULSE_PID=$!
     until_true 20 pactl -s "$PULSE_SOCKET" set-default-sink nullsink 2>/dev/null ||
         { cat "$PULSE_DIR/log" >&2; fail "PulseAudio did not come up"; }
     chmod 777 "$PULSE_DIR/socket/native"
     export PULSE_SERVER=$PULSE_SOCKET PULSE_SOCKET PULSE_DIR
-}
-
-session_sound_stop() {
-    [ -z "${PULSE_PID:-}" ] || { kill "$PULSE_PID" 2>/dev/null; wait "$PULSE_PID" 2>/dev/null; } || true
-    [ -z "${PULSE_DIR:-}" ] || rm -rf "$PULSE_DIR"
 }
 
 # Records the sink's monitor into the file $1 until check_sound.

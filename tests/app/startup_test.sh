@@ -6,8 +6,7 @@
 X11_TIME_LIMIT=200
 source "$(dirname "$0")/x11.sh"
 session_x11
-socket=$(mktemp -u)
-trap 'session_stop; rm -f "$socket"' EXIT
+socket=$SESSION_DIR/stalled-audio
 "$(dirname "$0")/stalled_audio_server.py" "$socket" &
 until_true 10 test -S "$socket" || fail "the stalled audio server did not start"
 export PULSE_SERVER="unix:$socket"

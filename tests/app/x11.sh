@@ -4,8 +4,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/session.sh"
 : "${TESSARO:?path of the tessaro executable}" "${X11_CLOSE:?path of the x11_close helper}"
 SESSION_TIME_LIMIT=${X11_TIME_LIMIT:-240} session_enter "$@"
-: "${SHOTS:=$(mktemp -d)}"
-mkdir -p "$SHOTS"
+mkdir -p "${SHOTS:=$(mktemp -d)}"
 
 SPLASH="Tessaro - an Orvane puzzle"
 # Square n's column and row in the board's 7 x 7 grid of 60-pixel cells.
@@ -18,7 +17,7 @@ shot() { import -window root "$SHOTS/$1.png" 2>/dev/null || true; }
 
 # Starts the game in the background, with the settings given as NAME=VALUE; its error output goes to $GAME_LOG.
 game_start() {
-    GAME_LOG=$(mktemp)
+    GAME_LOG=$(mktemp -p "$SESSION_DIR")
     env "$@" "$TESSARO" >/dev/null 2>"$GAME_LOG" &
     GAME_PID=$!
 }
@@ -28,7 +27,6 @@ game_expect_exit() {
     until_true 30 not kill -0 "$GAME_PID" 2>/dev/null || fail "the game did not end"
     local status=0
     wait "$GAME_PID" || status=$?
-    GAME_PID=""
     [ "$status" -eq "$1" ] || fail "exit status $status, expected $1"
 }
 
@@ -44,9 +42,7 @@ window_named() {
 window_gone() { until_true 30 not windows_named "$1" >/dev/null || fail "window \"$1\" is still there"; }
 
 # A real click at (x, y) inside a window, with the pointer moved there first.
-click_at() {
-    xdotool mousemove --window "$1" "$2" "$3" sleep 0.05 click 1 sleep 0.05
-}
+click_at() { xdotool mousemove --window "$1" "$2" "$3" sleep 0.05 click 1 sleep 0.05; }
 
 # Real key presses in a window, given the focus first (there is no window manager to give it).
 key_to() { xdotool windowfocus "$1" sleep 0.1 key "${@:2}" sleep 0.1; }
@@ -93,21 +89,4 @@ click_squares() {
             $((MENU_HEIGHT + 39 + 60 * ${CELLS[square]:1:1})) click 1)
     done
     xdotool "${commands[@]}"
-}
-
-# Plays the squares given from a new game to the results window, whose sound must be $2 (see check_sound);
-# keeps a screenshot and the recording under the name $1.
-play_to_results() {
-    local name=$1 expected=$2 box
-    new_game
-    click_squares "${@:3:$#-3}"
-    record_start "$SHOTS/$name.raw"
-    click_squares "${@: -1}"
-    box=$(window_named "Game Over")
-    xprop -id "$box" _NET_WM_ICON | grep -Eq 'not found|no such atom' || fail "$name: the results window carries an icon"
-    sleep 0.3
-    shot "$name-results"
-    check_sound "$name: result sound" "$expected"
-    click_at "$box" 172 189
-    window_gone "Game Over"
 }

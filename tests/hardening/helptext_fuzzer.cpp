@@ -2,9 +2,7 @@
 #include "helptext.h"
 
 #include <QByteArray>
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
+#include <QTemporaryFile>
 
 #include <algorithm>
 #include <cstdint>
@@ -13,13 +11,11 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const QString path =
-        QDir::temp().filePath(QStringLiteral("tessaro-helptext-fuzz-%1.txt").arg(QCoreApplication::applicationPid()));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() || !file.flush()) {
+    QTemporaryFile file;
+    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush()) {
         std::abort();
     }
-    const QString text = tessaro::LoadHelpText(path);
+    const QString text = tessaro::LoadHelpText(file.fileName());
     // Each byte gives at most one character, and nothing past the limit is taken. Only a file that
     // holds nothing but a byte-order mark may give no text from some bytes.
     const auto bound = std::min<qsizetype>(bytes.size(), tessaro::kHelpTextLimitBytes);
@@ -27,6 +23,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (text.size() > bound || (text.isEmpty() && !bytes.isEmpty() && !onlyByteOrderMark)) {
         std::abort();
     }
-    QFile::remove(path);
     return 0;
 }

@@ -4,17 +4,13 @@
 # (Debian 12) does not know yet: there, and only there, "unknown-tag developer" is let through.
 set -uo pipefail
 [ $# -ge 2 ] || { echo "usage: $0 validate|validate-tree PATH..." >&2; exit 2; }
-command=$1
-shift
 
-report=$(appstreamcli "$command" --no-net --strict "$@" 2>&1) && exit 0
+report=$(appstreamcli "$1" --no-net --strict "${@:2}" 2>&1) && exit 0
 version=$(appstreamcli --version | sed -n 's/^AppStream version: //p')
 if dpkg --compare-versions "$version" lt 1.0; then
     # Issue lines start with their severity letter; anything else is the summary.
     others=$(grep -E '^ *[EWI]: ' <<<"$report" | grep -vE ': unknown-tag developer$')
-    if [ -z "$others" ] && grep -qE '^ *I: .*: unknown-tag developer$' <<<"$report"; then
-        exit 0
-    fi
+    [ -z "$others" ] && grep -qE '^ *I: .*: unknown-tag developer$' <<<"$report" && exit 0
 fi
 echo "$report" >&2
 exit 1

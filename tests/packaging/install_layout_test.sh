@@ -7,11 +7,9 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 installed() { cmp -s "$1" "$USR/$2" || fail "$2 differs from $1 or is missing"; }
 
 # The audio device module the game loads from its own directory; the game itself never links Qt Multimedia.
-program_dir=$USR/lib/games/tessaro
-module=libtessaro_audio.so
-objdump -p "$program_dir/$module" 2>/dev/null | grep -q 'NEEDED.*libQt6Multimedia' ||
-    fail "lib/games/tessaro/$module is missing or does not link Qt Multimedia"
-! objdump -p "$program_dir/tessaro" 2>/dev/null | grep -q 'NEEDED.*libQt6Multimedia' ||
+objdump -p "$USR/lib/games/tessaro/libtessaro_audio.so" 2>/dev/null | grep -q 'NEEDED.*libQt6Multimedia' ||
+    fail "lib/games/tessaro/libtessaro_audio.so is missing or does not link Qt Multimedia"
+! objdump -p "$USR/lib/games/tessaro/tessaro" 2>/dev/null | grep -q 'NEEDED.*libQt6Multimedia' ||
     fail "lib/games/tessaro/tessaro links Qt Multimedia at start-up"
 
 # What the game reads from its own directory, installed unchanged next to it.

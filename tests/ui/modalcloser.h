@@ -22,9 +22,8 @@ public:
             auto* box = qobject_cast<QMessageBox*>(modal);
             // A message is shown as plain text (a file name in it must not be taken for markup), in the font
             // of the window it speaks for.
-            const QWidget* owner = box != nullptr ? box->parentWidget() : nullptr;
             const bool plain = box != nullptr && box->textFormat() == Qt::PlainText &&
-                               (owner == nullptr || box->font() == owner->window()->font());
+                               (box->parentWidget() == nullptr || box->font() == box->parentWidget()->window()->font());
             opened << (plain ? box->windowTitle() + QStringLiteral(": ") + box->text() : modal->objectName());
             if (whileOpen) {
                 answering_ = modal;  // whileOpen may wait, and this timer fire meanwhile

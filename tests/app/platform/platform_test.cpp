@@ -47,24 +47,23 @@ private slots:
     // for the board and help windows a 19-pixel menu bar; one taller than the screen sits at its top.
     void eachWindowHasItsClientSizeAndPlaceAtEveryScale_data()
     {
-        QTest::addColumn<QString>("window");
         QTest::addColumn<QSize>("client");
         QTest::addColumn<QList<QPoint>>("places");  // at 96, 120 and 144 dpi
         QTest::addColumn<Controls>("controls");     // where the load puts them; sizes it sets, when not 0 x 0
-        QTest::newRow("splash") << "frm_splash" << QSize(425, 422) << QList{QPoint(485, 277), QPoint(405, 217), QPoint(351, 200)}
-                                << Controls{{"Image1", {149, 280, 264, 128}}};
-        QTest::newRow("board") << "frm_board1" << QSize(440, 440) << QList{QPoint(477, 258), QPoint(397, 200), QPoint(344, 200)}
-                               << Controls{{"btn_view", {330, 391, 91, 31}}, {"lbl_moves", {402, 11, 0, 0}}};
-        QTest::newRow("help") << "frm_help" << QSize(441, 300) << QList{QPoint(477, 338), QPoint(397, 278), QPoint(343, 238)}
-                              << Controls{{"txt_help", {5, 8, 0, 0}}, {"img_logo", {295, 58, 140, 102}}, {"lbl_url", {315, 162, 0, 0}},
-                                             {"img_help", {306, 23, 112, 158}}, {"btn_help_0", {300, 214, 0, 0}}, {"btn_help_5", {300, 243, 0, 0}}};
-        QTest::newRow("results") << "frm_win" << QSize(329, 210) << QList{QPoint(533, 383), QPoint(453, 323), QPoint(399, 283)}
+        QTest::newRow("frm_splash") << QSize(425, 422) << QList{QPoint(485, 277), QPoint(405, 217), QPoint(351, 200)}
+                                    << Controls{{"Image1", {149, 280, 264, 128}}};
+        QTest::newRow("frm_board1") << QSize(440, 440) << QList{QPoint(477, 258), QPoint(397, 200), QPoint(344, 200)}
+                                    << Controls{{"btn_view", {330, 391, 91, 31}}, {"lbl_moves", {402, 11, 0, 0}}};
+        QTest::newRow("frm_help") << QSize(441, 300) << QList{QPoint(477, 338), QPoint(397, 278), QPoint(343, 238)}
+                                  << Controls{{"txt_help", {5, 8, 0, 0}}, {"img_logo", {295, 58, 140, 102}}, {"lbl_url", {315, 162, 0, 0}},
+                                              {"img_help", {306, 23, 112, 158}}, {"btn_help_0", {300, 214, 0, 0}}, {"btn_help_5", {300, 243, 0, 0}}};
+        QTest::newRow("frm_win") << QSize(329, 210) << QList{QPoint(533, 383), QPoint(453, 323), QPoint(399, 283)}
                                  << Controls{{"btn_OK", {129, 176, 0, 0}}, {"lbl_rank", {90, 116, 0, 0}}, {"lbl_text", {8, 138, 0, 0}}};
     }
 
     void eachWindowHasItsClientSizeAndPlaceAtEveryScale()
     {
-        QFETCH(QString, window);
+        const QString window = QString::fromLatin1(QTest::currentDataTag());
         QFETCH(QSize, client);
         QFETCH(QList<QPoint>, places);
         QFETCH(Controls, controls);

@@ -15,8 +15,6 @@ int main(int argc, char* argv[])
     // Long enough to be still playing when the loop ends a moment later.
     const tessaro::testing::Bytes tone = tessaro::testing::ToneWav(660.0, 2.0);
     player.PlaySoundData(QByteArray(reinterpret_cast<const char*>(tone.data()), static_cast<qsizetype>(tone.size())));
-    const int runMs = argc > 1 ? std::atoi(argv[1]) : 100;
-    QTimer::singleShot(runMs, &app, &QCoreApplication::quit);
-    const int status = QCoreApplication::exec();
-    tessaro::EndProcess(player, status);
+    QTimer::singleShot(argc > 1 ? std::atoi(argv[1]) : 100, &app, &QCoreApplication::quit);  // milliseconds
+    tessaro::EndProcess(player, QCoreApplication::exec());
 }

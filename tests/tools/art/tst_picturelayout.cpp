@@ -36,7 +36,6 @@ private slots:
             // The target view's overlay covers squares 1..24 only.
             const int squares = picture.startsWith("overlay") ? kSquareCount - 1 : kSquareCount;
             const QImage image(QStringLiteral(TESSARO_SOURCE_DIR "/ui/layouts/pictures/%1.gif").arg(picture));
-            QVERIFY(!image.isNull());
             const int scale = picture.endsWith("@2x") ? 2 : 1;
             const auto familyAt = [&](int x, int y) { return FamilyOf(image.pixel(x * scale, y * scale)); };
             for (int cell = 0; cell < kGridSize * kGridSize; ++cell) {
@@ -54,16 +53,14 @@ private slots:
                 // The square's colour, chequered by the parity of column + row, reaches right up to its
                 // cell's corners...
                 const Family chequer = (column + row) % 2 == 0 ? Family::LightSquare : Family::DarkSquare;
-                for (const int dy : {1, 58}) {
-                    for (const int dx : {1, 58}) {
-                        QVERIFY2(familyAt(left + dx, top + dy) == chequer, where);
-                    }
+                for (const QPoint corner : {QPoint(1, 1), QPoint(58, 1), QPoint(1, 58), QPoint(58, 58)}) {
+                    QVERIFY2(familyAt(left + corner.x(), top + corner.y()) == chequer, where);
                 }
                 // ...and stops at its left and right edges wherever the neighbouring cell has no square.
                 for (const int side : {-1, 1}) {
-                    if (SquareAt({column + side, row}) == kNoSquare) {
-                        QVERIFY2(familyAt(side < 0 ? left - 1 : left + 60, top + 30) == Family::Surround, where);
-                    }
+                    QVERIFY2(SquareAt({column + side, row}) != kNoSquare
+                                 || familyAt(side < 0 ? left - 1 : left + 60, top + 30) == Family::Surround,
+                             where);
                 }
             }
         }

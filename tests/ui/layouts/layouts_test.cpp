@@ -57,24 +57,19 @@ private slots:
         }
     }
 
-    void badMemberNameIsAFaultOfTheFormAndAMissingMemberOfTheCaller_data()
-    {
-        QTest::addColumn<QString>("second");
-        QTest::newRow("index used twice") << "img_bird_4";
-        QTest::newRow("leading zero") << "img_bird_07";
-        QTest::newRow("beyond 16 bits") << "img_bird_32768";
-    }
-
     void badMemberNameIsAFaultOfTheFormAndAMissingMemberOfTheCaller()
     {
-        QFETCH(QString, second);
         QWidget form;
         (new QLabel(&form))->setObjectName(QStringLiteral("img_bird_4"));
         (new QLabel(&form))->setObjectName(QStringLiteral("img_bird_4x"));  // the prefix alone makes no member
         // A member the form lacks is an error, never a null control.
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, ControlArray<QLabel>(form, QStringLiteral("img_bird"))[5]);
-        (new QLabel(&form))->setObjectName(second);
-        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, ControlArray<QLabel>(form, QStringLiteral("img_bird")));
+        // An index used twice, with a leading zero, or beyond 16 bits.
+        for (const QString second : {"img_bird_4", "img_bird_07", "img_bird_32768"}) {
+            QLabel bad(&form);
+            bad.setObjectName(second);
+            QVERIFY_THROWS_EXCEPTION(std::invalid_argument, ControlArray<QLabel>(form, QStringLiteral("img_bird")));
+        }
     }
 };
 
